@@ -1,0 +1,157 @@
+#include "sheet/drill_sheet.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vantoriku {
+namespace {
+
+template <typename Range> std::size_t indexIn(const Range& range, Cell cell) {
+    const auto found = std::ranges::find(range, cell);
+    if (found == std::ranges::end(range)) {
+        throw std::out_of_range("not a cell of this kind");
+    }
+    return static_cast<std::size_t>(found - std::ranges::begin(range));
+}
+
+std::size_t oneBased(int index, int count) {
+    if (index < 1 || index > count) {
+        throw std::out_of_range("index out of range");
+    }
+    return static_cast<std::size_t>(index - 1);
+}
+
+int buttonNumber(Button button) {
+    return button == Button::Command1 ? 1 : 2;
+}
+std::size_t buttonIndex(Button button) {
+    return button == Button::Command1 ? 0 : 1;
+}
+
+} // namespace
+
+std::optional<Cell> cellOfLabel(int labelNumber) {
+    const auto found =
+        std::ranges::find(kCells, labelNumber, [](Cell c) { return static_cast<int>(c); });
+    if (found == kCells.end()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+bool isPercentageCell(Cell cell) {
+    return std::ranges::find(kPercentageCells, cell) != kPercentageCells.end();
+}
+
+DrillSheet::DrillSheet() {
+    answerVisible_.fill(true);
+    captions_[cellIndex(Cell::Label41)] = kPrompt;
+    buttons_[0] = {.enabled = true, .visible = true};
+    buttons_[1] = {.enabled = false, .visible = true};
+}
+
+std::size_t DrillSheet::rowIndex(int row) {
+    return oneBased(row, 40);
+}
+std::size_t DrillSheet::cellIndex(Cell cell) {
+    return indexIn(kCells, cell);
+}
+std::size_t DrillSheet::percentageIndex(Cell cell) {
+    return indexIn(kPercentageCells, cell);
+}
+
+const std::string& DrillSheet::questionCaption(int row) const {
+    return questionCaptions_[rowIndex(row)];
+}
+
+void DrillSheet::setQuestionCaption(int row, std::string text) {
+    questionCaptions_[rowIndex(row)] = std::move(text);
+    notify(Member::Kind::QuestionCaption, row);
+}
+
+const std::string& DrillSheet::answer(int row) const {
+    return answers_[rowIndex(row)];
+}
+
+void DrillSheet::setAnswer(int row, std::string text) {
+    answers_[rowIndex(row)] = std::move(text);
+    notify(Member::Kind::Answer, row);
+}
+
+bool DrillSheet::answerVisible(int row) const {
+    return answerVisible_[rowIndex(row)];
+}
+
+void DrillSheet::setAnswerVisible(int row, bool visible) {
+    answerVisible_[rowIndex(row)] = visible;
+    notify(Member::Kind::AnswerVisible, row);
+}
+
+const std::string& DrillSheet::caption(Cell cell) const {
+    return captions_[cellIndex(cell)];
+}
+
+void DrillSheet::setCaption(Cell cell, std::string text) {
+    captions_[cellIndex(cell)] = std::move(text);
+    notify(Member::Kind::Caption, static_cast<int>(cell));
+    if (isPercentageCell(cell)) {
+        // Copied so that a handler that reconnects itself cannot pull the
+        // function out from under its own call.
+        if (const ChangeHandler handler = changeHandlers_[percentageIndex(cell)]) {
+            handler();
+        }
+    }
+}
+
+std::optional<Colour> DrillSheet::foreground(Cell cell) const {
+    return foregrounds_[percentageIndex(cell)];
+}
+
+void DrillSheet::setForeground(Cell cell, Colour colour) {
+    foregrounds_[percentageIndex(cell)] = colour;
+    notify(Member::Kind::Foreground, static_cast<int>(cell));
+}
+
+bool DrillSheet::enabled(Button button) const {
+    return buttons_[buttonIndex(button)].enabled;
+}
+
+void DrillSheet::setEnabled(Button button, bool enabled) {
+    buttons_[buttonIndex(button)].enabled = enabled;
+    notify(Member::Kind::ButtonEnabled, buttonNumber(button));
+}
+
+bool DrillSheet::visible(Button button) const {
+    return buttons_[buttonIndex(button)].visible;
+}
+
+void DrillSheet::setVisible(Button button, bool visible) {
+    buttons_[buttonIndex(button)].visible = visible;
+    notify(Member::Kind::ButtonVisible, buttonNumber(button));
+}
+
+bool DrillSheet::eraChecked(int era) const {
+    return eraChecked_[oneBased(era, 4)];
+}
+
+void DrillSheet::setEraChecked(int era, bool checked) {
+    eraChecked_[oneBased(era, 4)] = checked;
+    notify(Member::Kind::EraChecked, era);
+}
+
+void DrillSheet::addListener(Listener listener) {
+    listeners_.push_back(std::move(listener));
+}
+
+void DrillSheet::setChangeHandler(Cell cell, ChangeHandler handler) {
+    changeHandlers_[percentageIndex(cell)] = std::move(handler);
+}
+
+void DrillSheet::notify(Member::Kind kind, int index) const {
+    const Member member{kind, index};
+    for (const Listener& listener : listeners_) {
+        listener(member);
+    }
+}
+
+} // namespace vantoriku
