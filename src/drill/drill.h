@@ -1,0 +1,69 @@
+#pragma once
+
+#include "drill/message_box.h"
+#include "sheet/drill_sheet.h"
+
+#include <string_view>
+
+namespace vantoriku {
+
+inline constexpr char kRightMark[] = "正解";
+inline constexpr char kChooseEraMessage[] = "時代を選択してください";
+
+// Grade of a percentage: red below 30, black below 79, blue from 79.
+Colour gradeColour(double percentage);
+
+struct Level {
+    int number;
+    std::string_view name;
+    std::string_view comment;
+};
+// The level that the overall evaluation rates a total percentage as.
+const Level& levelFor(double percentage);
+std::string levelMessage(const Level& level);
+
+// The handlers of the drill, run on a sheet. Each takes what it needs from the
+// sheet and the question bank and writes its results back to the sheet; none
+// keeps state between runs. Constructing a Drill connects the colouring of the
+// five percentage cells to the sheet; destroying it disconnects them.
+class Drill {
+  public:
+    Drill(DrillSheet& sheet, MessageBox& messageBox);
+    ~Drill();
+    Drill(const Drill&) = delete;
+    Drill& operator=(const Drill&) = delete;
+
+    // Era selection.
+    void jidai1_Click() { selectEra(1); }
+    void jidai2_Click() { selectEra(2); }
+    void jidai3_Click() { selectEra(3); }
+    void jidai4_Click() { selectEra(4); }
+    void selectEra(int era);
+
+    // Scoring the era on the sheet.
+    void Command1_Click();
+
+    // Percentage colouring, run inside each write of a percentage cell.
+    void Label55_Change() { gradeCell(Cell::Label55); }
+    void Label56_Change() { gradeCell(Cell::Label56); }
+    void Label57_Change() { gradeCell(Cell::Label57); }
+    void Label58_Change() { gradeCell(Cell::Label58); }
+    void Label66_Change() { gradeCell(Cell::Label66); }
+    void gradeCell(Cell cell);
+
+    // Overall evaluation, and the total alone on a click of the total cell.
+    void Command2_Click();
+    void Label64_Click();
+
+    // Clearing the answers: the button also re-enables scoring, the menu item does not.
+    void Command3_Click();
+    void muncliaitem_Click();
+
+  private:
+    void clearAnswers();
+
+    DrillSheet& sheet_;
+    MessageBox& messageBox_;
+};
+
+} // namespace vantoriku
