@@ -1,0 +1,15 @@
+#include "services/desktop_services.h"
+#include "sheet/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("vantoriku");
+    QApplication::setDesktopFileName("vantoriku");
+
+    vantoriku::DesktopServices services;
+    vantoriku::Form1 form(services);
+    form.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "drill/drill.h"
+#include "sheet/drill_sheet.h"
+#include "sheet/form1_message_box.h"
+#include "sheet/form1_services.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace vantoriku {
+
+struct FontSpec;
+class SheetLabel;
+
+// The main window. It draws the DrillSheet, writes typed answers into it and
+// hands every command to the drill or to the window services.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Form1(WindowServices& services, QWidget* parent = nullptr);
+
+    // Shows the window centred on the screen with the focus in the first answer.
+    void Form_Load();
+
+    void mokuji_Click();
+    void munprintitem_Click();
+    void munquititem_Click();
+
+    DrillSheet& sheet() { return sheet_; }
+    QWidget& clientArea() { return *client_; }
+    static QFont fontFor(const FontSpec& spec);
+
+  private:
+    void createControls();
+    void createMenus();
+    void setTabOrder();
+    void render(const Member& member);
+
+    DrillSheet sheet_;
+    QtMessageBox messageBox_{this};
+    Drill drill_{sheet_, messageBox_};
+    WindowServices& services_;
+
+    QWidget* client_ = nullptr;
+    std::array<SheetLabel*, 40> questionLabels_{};
+    std::array<QLineEdit*, 40> answerFields_{};
+    std::array<SheetLabel*, kCells.size()> cellLabels_{};
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    std::array<QAction*, 4> eraItems_{};
+};
+
+} // namespace vantoriku

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// Where every control of the main window stands, what it says at start and
+// how it is lettered. Positions are in twips, 15 to a logical pixel.
+namespace vantoriku {
+
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+inline constexpr int kClientWidthTwips = 10920;
+inline constexpr int kClientHeightTwips = 7680;
+
+enum class ControlKind { Label, AnswerField, Button, Rule };
+enum class Alignment { Left, Centre, Right };
+
+// Pixel sizes are fixed (9 pt = 12 px at 96 dpi) so that the captions fit
+// their cells whatever the desktop's dpi; pixelSize 0 means the window's font.
+struct FontSpec {
+    int pixelSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+inline constexpr int kWindowFontPixels = 12;
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;
+    int left, top, width, height; // twips
+    Alignment alignment = Alignment::Left;
+    FontSpec font{};
+    bool blackText = false; // a fixed black foreground instead of the default
+};
+
+// The forty question captions and answer fields, then the right-hand panel
+// and the prompt, in creation order.
+std::span<const ControlSpec> form1Controls();
+
+// The face that the window and its lettered controls ask for first, then the
+// Japanese faces a Debian desktop has in its place.
+std::span<const std::string_view> form1FontFamilies();
+
+} // namespace vantoriku
