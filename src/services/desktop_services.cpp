@@ -1,0 +1,42 @@
+#include "services/desktop_services.h"
+
+#include "services/help_path.h"
+#include "services/help_viewer.h"
+#include "services/printing.h"
+
+#include <QApplication>
+
+namespace vantoriku {
+
+DesktopServices::DesktopServices() = default;
+
+DesktopServices::~DesktopServices() {
+    delete helpViewer_;
+}
+
+void DesktopServices::showHelp(QWidget&) {
+    if (helpViewer_ == nullptr) {
+        helpViewer_ = new HelpViewer;
+    }
+    helpViewer_->open(helpFilePath());
+    helpViewer_->show();
+    helpViewer_->raise();
+    helpViewer_->activateWindow();
+}
+
+bool DesktopServices::printClientArea(QWidget& clientArea, std::string& failure) {
+    QString reason;
+    if (printOnDefaultPrinter(clientArea, reason)) {
+        return true;
+    }
+    failure = reason.toStdString();
+    return false;
+}
+
+void DesktopServices::quit() {
+    // Closes every window, the help included, and leaves the event loop with status 0.
+    QApplication::closeAllWindows();
+    QApplication::exit(0);
+}
+
+} // namespace vantoriku

@@ -1,0 +1,149 @@
+#include "services/help_viewer.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+namespace vantoriku {
+namespace {
+
+// Keywords are anchors named "k:" and the keyword, around the word itself.
+constexpr QLatin1StringView kKeywordPrefix("k:");
+constexpr int kAnchorRole = Qt::UserRole;
+
+} // namespace
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("helpViewer");
+    setWindowTitle(QStringLiteral("Vantoriku ヘルプ"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
+    resize(820, 560);
+
+    tabs_ = new QTabWidget;
+    contents_ = new QTreeWidget;
+    contents_->setObjectName("helpContents");
+    contents_->setHeaderHidden(true);
+    tabs_->addTab(contents_, QStringLiteral("目次"));
+
+    auto* indexPane = new QWidget;
+    filter_ = new QLineEdit;
+    filter_->setObjectName("helpIndexFilter");
+    filter_->setPlaceholderText(QStringLiteral("キーワードを入力"));
+    filter_->setClearButtonEnabled(true);
+    index_ = new QListWidget;
+    index_->setObjectName("helpIndex");
+    auto* indexLayout = new QVBoxLayout(indexPane);
+    indexLayout->setContentsMargins(0, 0, 0, 0);
+    indexLayout->addWidget(filter_);
+    indexLayout->addWidget(index_);
+    tabs_->addTab(indexPane, QStringLiteral("索引"));
+
+    page_ = new QTextBrowser;
+    page_->setObjectName("helpPage");
+    page_->setOpenExternalLinks(false);
+    page_->setOpenLinks(false);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(tabs_);
+    splitter->addWidget(page_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 580});
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(contents_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { goTo(item->data(0, kAnchorRole).toString()); });
+    connect(contents_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { goTo(item->data(0, kAnchorRole).toString()); });
+    connect(index_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { goTo(item->data(kAnchorRole).toString()); });
+    connect(index_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { goTo(item->data(kAnchorRole).toString()); });
+    connect(filter_, &QLineEdit::textChanged, this, &HelpViewer::filterIndex);
+    // Only links within the document are followed.
+    connect(page_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme().isEmpty() && url.path().isEmpty() && url.hasFragment()) {
+            goTo(url.fragment());
+        }
+    });
+}
+
+void HelpViewer::open(const QString& path) {
+    contents_->clear();
+    index_->clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        page_->setPlainText(QStringLiteral("ヘルプファイルを開けません: %1").arg(path));
+        return;
+    }
+    page_->setHtml(QString::fromUtf8(file.readAll()));
+    buildPanes();
+}
+
+void HelpViewer::buildPanes() {
+    std::vector<std::pair<QString, QString>> keywords;
+    std::array<QTreeWidgetItem*, 7> lastAtLevel{}; // the latest heading of levels 1 to 6
+    for (QTextBlock block = page_->document()->begin(); block.isValid(); block = block.next()) {
+        QString firstAnchor;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextFragment part = fragment.fragment();
+            for (const QString& name : part.charFormat().anchorNames()) {
+                if (name.startsWith(kKeywordPrefix)) {
+                    keywords.emplace_back(name.mid(kKeywordPrefix.size()), name);
+                } else if (firstAnchor.isEmpty()) {
+                    firstAnchor = name;
+                }
+            }
+        }
+        int level = block.blockFormat().headingLevel();
+        if (level <= 0 || firstAnchor.isEmpty()) {
+            continue;
+        }
+        level = std::min(level, 6);
+        QTreeWidgetItem* parent = nullptr;
+        for (int above = level - 1; above >= 1 && parent == nullptr; --above) {
+            parent = lastAtLevel[static_cast<std::size_t>(above)];
+        }
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(contents_);
+        item->setText(0, block.text().trimmed());
+        item->setData(0, kAnchorRole, firstAnchor);
+        lastAtLevel[static_cast<std::size_t>(level)] = item;
+        std::fill(lastAtLevel.begin() + level + 1, lastAtLevel.end(), nullptr);
+    }
+    contents_->expandAll();
+
+    QCollator japanese{QLocale(QLocale::Japanese, QLocale::Japan)};
+    std::ranges::sort(keywords, [&](const auto& a, const auto& b) {
+        return japanese.compare(a.first, b.first) < 0;
+    });
+    for (const auto& [keyword, anchor] : keywords) {
+        auto* item = new QListWidgetItem(keyword, index_);
+        item->setData(kAnchorRole, anchor);
+    }
+}
+
+void HelpViewer::filterIndex(const QString& text) {
+    for (int row = 0; row < index_->count(); ++row) {
+        QListWidgetItem* item = index_->item(row);
+        item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+    }
+}
+
+void HelpViewer::goTo(const QString& anchor) {
+    if (!anchor.isEmpty()) {
+        page_->scrollToAnchor(anchor);
+    }
+}
+
+} // namespace vantoriku

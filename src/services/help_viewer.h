@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+
+namespace vantoriku {
+
+// A window of its own that shows the help document, with a contents pane
+// built from its headings and an index of its keywords. Links never leave
+// the document.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+
+    // Loads the document; if it cannot be read the viewer says so in one line.
+    void open(const QString& path);
+
+    QTreeWidget& contents() { return *contents_; }
+    QListWidget& index() { return *index_; }
+    QLineEdit& indexFilter() { return *filter_; }
+    QTextBrowser& page() { return *page_; }
+
+  private:
+    void buildPanes();
+    void filterIndex(const QString& text);
+    void goTo(const QString& anchor);
+
+    QTabWidget* tabs_;
+    QTreeWidget* contents_;
+    QLineEdit* filter_;
+    QListWidget* index_;
+    QTextBrowser* page_;
+};
+
+} // namespace vantoriku
