@@ -64,6 +64,49 @@ QPalette lightPalette() {
     return palette;
 }
 
+// What a screen reader says a cell of the score table is.
+QString cellDescription(Cell cell) {
+    const auto eraName = [](int era) { return text(QuestionBank::era(era).menuCaption); };
+    switch (cell) {
+    case Cell::Label47:
+        return eraName(1) + QStringLiteral(" 得点");
+    case Cell::Label48:
+        return eraName(2) + QStringLiteral(" 得点");
+    case Cell::Label49:
+        return eraName(3) + QStringLiteral(" 得点");
+    case Cell::Label54:
+        return eraName(4) + QStringLiteral(" 得点");
+    case Cell::Label55:
+        return eraName(1) + QStringLiteral(" 正答率");
+    case Cell::Label56:
+        return eraName(2) + QStringLiteral(" 正答率");
+    case Cell::Label57:
+        return eraName(3) + QStringLiteral(" 正答率");
+    case Cell::Label58:
+        return eraName(4) + QStringLiteral(" 正答率");
+    case Cell::Label64:
+        return QStringLiteral("総合 得点");
+    case Cell::Label66:
+        return QStringLiteral("総合 正答率");
+    case Cell::Label69:
+        return QStringLiteral("レベル");
+    case Cell::Label41:
+        break;
+    }
+    return {};
+}
+
+// The grade a colour stands for, in words, so colour is not the only cue.
+QString gradeInWords(Colour colour) {
+    if (colour == kRed) {
+        return QStringLiteral("30%未満");
+    }
+    if (colour == kBlue) {
+        return QStringLiteral("79%以上");
+    }
+    return QStringLiteral("30%以上79%未満");
+}
+
 } // namespace
 
 QFont Form1::fontFor(const FontSpec& spec) {
@@ -105,6 +148,10 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
     createControls();
     createMenus();
     setTabOrder();
+    for (std::size_t row = 0; row < questionLabels_.size(); ++row) {
+        questionLabels_[row]->setBuddy(answerFields_[row]); // the label-for relation
+        answerFields_[row]->setAccessibleName(QString());
+    }
 
     sheet_.addListener([this](const Member& member) { render(member); });
     resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips) + menuBar()->sizeHint().height());
@@ -131,6 +178,7 @@ void Form1::createControls() {
                 const auto index =
                     static_cast<std::size_t>(std::ranges::find(kCells, *cell) - kCells.begin());
                 cellLabels_[index] = label;
+                label->setAccessibleDescription(cellDescription(*cell));
             }
             if (name == "Label64") {
                 connect(label, &SheetLabel::clicked, this, [this] { drill_.Label64_Click(); });
@@ -240,9 +288,12 @@ void Form1::setTabOrder() {
 void Form1::render(const Member& member) {
     const auto at = static_cast<std::size_t>(member.index - 1);
     switch (member.kind) {
-    case Member::Kind::QuestionCaption:
-        questionLabels_[at]->setText(QString::fromStdString(sheet_.questionCaption(member.index)));
+    case Member::Kind::QuestionCaption: {
+        const QString caption = QString::fromStdString(sheet_.questionCaption(member.index));
+        questionLabels_[at]->setText(caption);
+        answerFields_[at]->setAccessibleName(caption); // the field is the answer to this question
         break;
+    }
     case Member::Kind::Answer: {
         const QString answer = QString::fromStdString(sheet_.answer(member.index));
         // The field that the user types in already shows the text; setting it
@@ -263,9 +314,12 @@ void Form1::render(const Member& member) {
         if (member.kind == Member::Kind::Caption) {
             label->setText(QString::fromStdString(sheet_.caption(cell)));
         } else {
+            const Colour colour = *sheet_.foreground(cell);
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, toQColor(*sheet_.foreground(cell)));
+            palette.setColor(QPalette::WindowText, toQColor(colour));
             label->setPalette(palette);
+            label->setAccessibleDescription(cellDescription(cell) + QStringLiteral("、") +
+                                            gradeInWords(colour));
         }
         break;
     }
