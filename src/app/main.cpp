@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("vantoriku");
-    QApplication::setDesktopFileName("vantoriku");
+    QApplication::setDesktopFileName("org.vantoriku.Vantoriku");
 
     vantoriku::DesktopServices services;
     vantoriku::Form1 form(services);

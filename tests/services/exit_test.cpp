@@ -1,6 +1,9 @@
 #include "services/desktop_services.h"
 #include "sheet/form1_fixture.h"
 
+#include <QCloseEvent>
+#include <QWindow>
+
 namespace vantoriku::testing {
 namespace {
 
@@ -8,7 +11,12 @@ namespace {
 TEST(ExitTest, QuitItemAndCloseBoxEndTheProgramWithStatusZero) {
     const std::pair<const char*, std::function<void(Form1&)>> ways[] = {
         {"終了", [](Form1& form) { form.findChild<QAction*>("munquititem")->trigger(); }},
-        {"close box", [](Form1& form) { form.close(); }},
+        // The close box reaches the window, not the widget, as this event.
+        {"close box",
+         [](Form1& form) {
+             QCloseEvent close;
+             QApplication::sendEvent(form.windowHandle(), &close);
+         }},
     };
     for (const auto& way : ways) {
         const auto& [name, leave] = way;

@@ -83,6 +83,13 @@ TEST(HelpViewerTest, FoundBesideAProgramInAJapaneseFolderWithBlanks) {
     viewer.open(path);
     EXPECT_GT(viewer.contents().topLevelItemCount(), 0);
 
+    // Installed: <prefix>/bin and <prefix>/share/vantoriku.
+    const QString prefix = scratch.filePath("インストール先 /usr");
+    ASSERT_TRUE(QDir().mkpath(prefix + "/bin"));
+    ASSERT_TRUE(QDir().mkpath(prefix + "/share/vantoriku"));
+    ASSERT_TRUE(QFile::copy(kShippedHelp, prefix + "/share/vantoriku/help.html"));
+    EXPECT_EQ(helpFilePathFor(prefix + "/bin"), prefix + "/share/vantoriku/help.html");
+
     // Nothing there: the path named is the one beside the program.
     const QString empty = scratch.filePath("空");
     ASSERT_TRUE(QDir().mkpath(empty));
