@@ -11,8 +11,10 @@ namespace {
 
 class NoServices : public vantoriku::WindowServices {
   public:
-    void showHelp(QWidget&) override {}
-    bool printClientArea(QWidget&, std::string&) override { return true; }
+    void showHelp(QWidget& /*window*/) override {}
+    bool printClientArea(QWidget& /*clientArea*/, std::string& /*failure*/) override {
+        return true;
+    }
     void quit() override {}
 };
 

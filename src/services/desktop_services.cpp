@@ -14,7 +14,7 @@ DesktopServices::~DesktopServices() {
     delete helpViewer_;
 }
 
-void DesktopServices::showHelp(QWidget&) {
+void DesktopServices::showHelp(QWidget& /*window*/) {
     if (helpViewer_ == nullptr) {
         helpViewer_ = new HelpViewer;
     }

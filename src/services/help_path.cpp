@@ -12,7 +12,7 @@ QString helpFilePath() {
 
 QString helpFilePathFor(const QString& programFolder) {
     const QDir folder(programFolder);
-    const QString besideProgram = folder.filePath(QString::fromLatin1(kHelpFileName));
+    QString besideProgram = folder.filePath(QString::fromLatin1(kHelpFileName));
     if (QFileInfo::exists(besideProgram)) {
         return besideProgram;
     }

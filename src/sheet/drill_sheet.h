@@ -81,28 +81,28 @@ class DrillSheet {
     DrillSheet(const DrillSheet&) = delete;
     DrillSheet& operator=(const DrillSheet&) = delete;
 
-    const std::string& questionCaption(int row) const;
+    [[nodiscard]] const std::string& questionCaption(int row) const;
     void setQuestionCaption(int row, std::string text);
 
-    const std::string& answer(int row) const;
+    [[nodiscard]] const std::string& answer(int row) const;
     void setAnswer(int row, std::string text);
-    bool answerVisible(int row) const;
+    [[nodiscard]] bool answerVisible(int row) const;
     void setAnswerVisible(int row, bool visible);
 
-    const std::string& caption(Cell cell) const;
+    [[nodiscard]] const std::string& caption(Cell cell) const;
     // Writing a percentage cell runs its change handler before returning.
     void setCaption(Cell cell, std::string text);
 
     // Percentage cells only; none until first set, meaning the default text colour.
-    std::optional<Colour> foreground(Cell cell) const;
+    [[nodiscard]] std::optional<Colour> foreground(Cell cell) const;
     void setForeground(Cell cell, Colour colour);
 
-    bool enabled(Button button) const;
+    [[nodiscard]] bool enabled(Button button) const;
     void setEnabled(Button button, bool enabled);
-    bool visible(Button button) const;
+    [[nodiscard]] bool visible(Button button) const;
     void setVisible(Button button, bool visible);
 
-    bool eraChecked(int era) const;
+    [[nodiscard]] bool eraChecked(int era) const;
     void setEraChecked(int era, bool checked);
 
     // Told of every write, after the value is stored.

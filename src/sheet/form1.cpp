@@ -37,8 +37,8 @@ Qt::Alignment alignmentOf(Alignment alignment) {
 }
 
 QColor toQColor(Colour colour) {
-    return QColor(static_cast<int>(colour.bgr & 0xFF), static_cast<int>((colour.bgr >> 8) & 0xFF),
-                  static_cast<int>((colour.bgr >> 16) & 0xFF));
+    return {static_cast<int>(colour.bgr & 0xFF), static_cast<int>((colour.bgr >> 8) & 0xFF),
+            static_cast<int>((colour.bgr >> 16) & 0xFF)};
 }
 
 // A light dialog palette of the window's own, so the red, black and blue of

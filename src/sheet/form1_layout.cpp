@@ -81,8 +81,9 @@ std::vector<ControlSpec> makeControls() {
         if (n == 31) {
             captionWidth = 3015; // reaches under Text31
         }
-        const auto& label = rowNames[static_cast<std::size_t>(2 * (n - 1))];
-        const auto& field = rowNames[static_cast<std::size_t>(2 * (n - 1) + 1)];
+        const auto first = 2 * static_cast<std::size_t>(n - 1);
+        const auto& label = rowNames[first];
+        const auto& field = rowNames[first + 1];
         controls.push_back(
             {label, L, "", firstColumn ? 0 : 3960, top, captionWidth, captionHeight});
         controls.push_back({field, ControlKind::AnswerField, "", firstColumn ? 2760 : 6960, top,

@@ -23,7 +23,7 @@ RuleWidget::RuleWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void RuleWidget::paintEvent(QPaintEvent*) {
+void RuleWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
     painter.setBrush(Qt::NoBrush);
