@@ -5,10 +5,10 @@
 set -uo pipefail
 program=$1
 
-"$program" 2>/dev/null &
+QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
 pid=$!
 window=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 400); do # up to 20 s on a busy machine
     window=$(xdotool search --pid "$pid" --name '^Vantoriku$' 2>/dev/null | head -n1)
     [[ -n "$window" ]] && break
     sleep 0.05
