@@ -4,6 +4,8 @@
 # Usage (needs DISPLAY, e.g. under xvfb-run): quit_from_menu.sh PROGRAM
 set -uo pipefail
 program=$1
+# A sanitizer build reports leaks at exit; system libraries' own are listed here.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")/.." && pwd)/lsan.supp:print_suppressions=0"
 
 QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
 pid=$!
