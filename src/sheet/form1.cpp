@@ -20,8 +20,9 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QRect pixelRect(const ControlSpec& spec) {
-    return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+QRect pixelRect(const ControlSpec& control) {
+    return {pixels(control.left), pixels(control.top), pixels(control.width),
+            pixels(control.height)};
 }
 
 Qt::Alignment alignmentOf(Alignment alignment) {
@@ -66,34 +67,24 @@ QPalette lightPalette() {
 
 // What a screen reader says a cell of the score table is.
 QString cellDescription(Cell cell) {
-    const auto eraName = [](int era) { return text(QuestionBank::era(era).menuCaption); };
+    for (const Era& era : QuestionBank::eras()) {
+        if (static_cast<int>(cell) == era.scoreLabel) {
+            return text(era.menuCaption) + QStringLiteral(" 得点");
+        }
+        if (static_cast<int>(cell) == era.percentageLabel) {
+            return text(era.menuCaption) + QStringLiteral(" 正答率");
+        }
+    }
     switch (cell) {
-    case Cell::Label47:
-        return eraName(1) + QStringLiteral(" 得点");
-    case Cell::Label48:
-        return eraName(2) + QStringLiteral(" 得点");
-    case Cell::Label49:
-        return eraName(3) + QStringLiteral(" 得点");
-    case Cell::Label54:
-        return eraName(4) + QStringLiteral(" 得点");
-    case Cell::Label55:
-        return eraName(1) + QStringLiteral(" 正答率");
-    case Cell::Label56:
-        return eraName(2) + QStringLiteral(" 正答率");
-    case Cell::Label57:
-        return eraName(3) + QStringLiteral(" 正答率");
-    case Cell::Label58:
-        return eraName(4) + QStringLiteral(" 正答率");
     case Cell::Label64:
         return QStringLiteral("総合 得点");
     case Cell::Label66:
         return QStringLiteral("総合 正答率");
     case Cell::Label69:
         return QStringLiteral("レベル");
-    case Cell::Label41:
-        break;
+    default:
+        return {};
     }
-    return {};
 }
 
 // The grade a colour stands for, in words, so colour is not the only cue.
@@ -109,7 +100,7 @@ QString gradeInWords(Colour colour) {
 
 } // namespace
 
-QFont Form1::fontFor(const FontSpec& spec) {
+QFont Form1::fontFor(const FontSpec& size) {
     QFont font;
     QStringList families;
     for (const std::string_view family : form1FontFamilies()) {
@@ -120,10 +111,10 @@ QFont Form1::fontFor(const FontSpec& spec) {
     // The listed faces hold every fixed caption (a test checks it), so skip the
     // per-script fallback search that otherwise dominates start-up.
     font.setStyleStrategy(QFont::NoFontMerging);
-    font.setPixelSize(spec.pixelSize == 0 ? kWindowFontPixels : spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(size.pixelSize == 0 ? kWindowFontPixels : size.pixelSize);
+    font.setBold(size.bold);
+    font.setItalic(size.italic);
+    font.setUnderline(size.underline);
     return font;
 }
 
@@ -158,15 +149,15 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
 }
 
 void Form1::createControls() {
-    for (const ControlSpec& spec : form1Controls()) {
+    for (const ControlSpec& control : form1Controls()) {
         QWidget* widget = nullptr;
-        const QString name = text(spec.name);
-        switch (spec.kind) {
+        const QString name = text(control.name);
+        switch (control.kind) {
         case ControlKind::Label: {
             auto* label = new SheetLabel(client_);
-            label->setText(text(spec.caption));
-            label->setAlignment(alignmentOf(spec.alignment) | Qt::AlignTop);
-            if (spec.blackText) {
+            label->setText(text(control.caption));
+            label->setAlignment(alignmentOf(control.alignment) | Qt::AlignTop);
+            if (control.blackText) {
                 QPalette palette = label->palette();
                 palette.setColor(QPalette::WindowText, Qt::black);
                 label->setPalette(palette);
@@ -204,7 +195,7 @@ void Form1::createControls() {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(text(spec.caption), client_);
+            auto* button = new QPushButton(text(control.caption), client_);
             button->setAutoDefault(false);
             button->setDefault(false);
             if (name == "Command1") {
@@ -225,9 +216,9 @@ void Form1::createControls() {
             break;
         }
         widget->setObjectName(name);
-        widget->setGeometry(pixelRect(spec));
-        if (spec.font.pixelSize != 0) {
-            widget->setFont(fontFor(spec.font));
+        widget->setGeometry(pixelRect(control));
+        if (control.font.pixelSize != 0) {
+            widget->setFont(fontFor(control.font));
         }
     }
     command2_->setEnabled(sheet_.enabled(Button::Command2));

@@ -33,7 +33,7 @@ class Form1 : public QMainWindow {
 
     DrillSheet& sheet() { return sheet_; }
     QWidget& clientArea() { return *client_; }
-    static QFont fontFor(const FontSpec& spec);
+    static QFont fontFor(const FontSpec& size);
 
   private:
     void createControls();

@@ -12,15 +12,16 @@ using Form1LayoutTest = Form1Test;
 
 TEST_F(Form1LayoutTest, EveryControlStandsWhereTheLayoutSays) {
     int checked = 0;
-    for (const ControlSpec& spec : form1Controls()) {
+    for (const ControlSpec& control : form1Controls()) {
         const QString name =
-            QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+            QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
         QWidget* widget = form.clientArea().findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name.toStdString();
-        EXPECT_EQ(widget->geometry(),
-                  QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15))
+        EXPECT_EQ(widget->geometry(), QRect(control.left / 15, control.top / 15, control.width / 15,
+                                            control.height / 15))
             << name.toStdString();
-        EXPECT_EQ(spec.left % 15 + spec.top % 15 + spec.width % 15 + spec.height % 15, 0);
+        EXPECT_EQ(control.left % 15 + control.top % 15 + control.width % 15 + control.height % 15,
+                  0);
         ++checked;
     }
     EXPECT_EQ(checked, 80 + 33);
@@ -106,12 +107,13 @@ TEST_F(Form1LayoutTest, EveryCaptionHasItsGlyphsInTheInstalledFont) {
     for (const Question& q : QuestionBank::questions()) {
         texts << QString::fromUtf8(q.event.data(), static_cast<qsizetype>(q.event.size()));
     }
-    for (const ControlSpec& spec : form1Controls()) {
-        texts << QString::fromUtf8(spec.caption.data(),
-                                   static_cast<qsizetype>(spec.caption.size()));
+    for (const ControlSpec& control : form1Controls()) {
+        texts << QString::fromUtf8(control.caption.data(),
+                                   static_cast<qsizetype>(control.caption.size()));
     }
-    for (const FontSpec& spec : {FontSpec{}, FontSpec{24, true, true, true}, FontSpec{19, true}}) {
-        const QRawFont raw = QRawFont::fromFont(Form1::fontFor(spec));
+    for (const FontSpec& control :
+         {FontSpec{}, FontSpec{24, true, true, true}, FontSpec{19, true}}) {
+        const QRawFont raw = QRawFont::fromFont(Form1::fontFor(control));
         ASSERT_TRUE(raw.isValid());
         for (const QString& text : texts) {
             for (const char32_t ch : text.toStdU32String()) {

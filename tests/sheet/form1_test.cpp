@@ -175,31 +175,5 @@ TEST_F(Form1Test, AnswerFieldsTakeTextOfAnyLength) {
     EXPECT_EQ(form.sheet().answer(5).size(), 40000u);
 }
 
-TEST_F(Form1Test, PrintingHidesBothButtonsOnlyWhilePrinting) {
-    trigger("jidai1");
-    click("Command1"); // disables Command1
-    trigger("munprintitem");
-    EXPECT_EQ(services.buttonsVisibleWhilePrinting, std::vector<bool>{false});
-    EXPECT_TRUE(control<QPushButton>("Command1")->isVisible());
-    EXPECT_TRUE(control<QPushButton>("Command2")->isVisible());
-    EXPECT_FALSE(control<QPushButton>("Command1")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>("Command2")->isEnabled());
-
-    services.printFailure = "印刷できませんでした。";
-    SeenBox seen;
-    answerNextBox(seen);
-    trigger("munprintitem");
-    EXPECT_EQ(seen.text, "印刷できませんでした。");
-    EXPECT_TRUE(control<QPushButton>("Command1")->isVisible());
-    EXPECT_TRUE(control<QPushButton>("Command2")->isVisible());
-}
-
-TEST_F(Form1Test, HelpAndExitGoToTheServices) {
-    trigger("mokuji");
-    trigger("munquititem");
-    EXPECT_EQ(services.helpShown, 1);
-    EXPECT_EQ(services.quitCalls, 1);
-}
-
 } // namespace
 } // namespace vantoriku::testing
