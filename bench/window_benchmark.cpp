@@ -1,9 +1,10 @@
-// Start-up, memory and scoring figures for the window, in one process per run:
+// Start-up, memory and scoring figures for the window, in one process per run;
+// it links what the program links:
 //   window_benchmark vantoriku   time from process start to the first paint of
 //                                the main window, and peak resident memory
-//   window_benchmark bare        the same for a bare window with one Japanese label
 //   window_benchmark score       median time of one 採点 press, click to repainted window
 #include "content/question_bank.h"
+#include "first_paint.h"
 #include "services/desktop_services.h"
 #include "sheet/form1.h"
 
@@ -24,43 +25,6 @@
 #include <vector>
 
 namespace {
-
-// Seconds since this process started, from the kernel's own record.
-double secondsSinceProcessStart() {
-    std::ifstream stat("/proc/self/stat");
-    std::string field;
-    for (int i = 0; i < 22 && stat >> field; ++i) {
-    }
-    const double startTicks = std::stod(field);
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return now.tv_sec + now.tv_nsec / 1e9 - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-long peakResidentKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// Reports once the widget has been painted for the first time.
-class FirstPaint : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                std::printf("startup_ms %.1f peak_rss_kb %ld\n", secondsSinceProcessStart() * 1000,
-                            peakResidentKilobytes());
-                QApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    bool seen_ = false;
-};
 
 int scorePresses(vantoriku::Form1& form) {
     form.Form_Load();
@@ -92,16 +56,7 @@ int scorePresses(vantoriku::Form1& form) {
 int main(int argc, char* argv[]) {
     const std::string mode = argc > 1 ? argv[1] : "";
     QApplication application(argc, argv);
-    FirstPaint firstPaint;
-    if (mode == "bare") {
-        QWidget window;
-        auto* label = new QLabel(QStringLiteral("日本史の年号"), &window);
-        label->setGeometry(10, 10, 200, 20);
-        window.resize(728, 512);
-        window.installEventFilter(&firstPaint);
-        window.show();
-        return QApplication::exec();
-    }
+    startup::FirstPaint firstPaint;
     vantoriku::DesktopServices services;
     vantoriku::Form1 form(services);
     if (mode == "score") {

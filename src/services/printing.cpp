@@ -5,9 +5,36 @@
 #include <QPrinterInfo>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 namespace vantoriku {
+namespace {
+
+// What CUPS said of the job Qt just handed it, or nothing when the job did not
+// go through CUPS. libcups is looked up where Qt's print plugin loaded it
+// rather than linked: the program then starts without it and its dozen
+// dependencies, which only printing needs.
+std::optional<QString> cupsRejection() {
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (cups == nullptr) {
+        return std::nullopt;
+    }
+    using LastError = ipp_status_t (*)();
+    using LastErrorString = const char* (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
+    std::optional<QString> rejection;
+    if (lastError != nullptr && lastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        rejection = lastErrorString != nullptr ? QString::fromUtf8(lastErrorString()) : QString();
+    }
+    dlclose(cups);
+    return rejection;
+}
+
+} // namespace
 
 bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -33,9 +60,9 @@ bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
     painter.end();
 
     // Qt hands the job to CUPS as the painter ends and ignores the answer.
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (const auto rejection = cupsRejection()) {
         failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
-                      .arg(defaultPrinter.printerName(), QString::fromUtf8(cupsLastErrorString()));
+                      .arg(defaultPrinter.printerName(), *rejection);
         return false;
     }
     return true;
