@@ -8,6 +8,12 @@ void QtMessageBox::show(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.setObjectName("messageBox");
+    if (parent_ != nullptr) {
+        // A box is a window of its own and would take the desktop's colours
+        // and font; keep the main window's.
+        box.setPalette(parent_->palette());
+        box.setFont(parent_->font());
+    }
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -33,6 +33,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::Information;
     int buttons = 0;
     bool modal = false;
+    QPalette palette;
     std::function<void()> whileOpen;
 };
 
@@ -80,6 +81,7 @@ class Form1Test : public ::testing::Test {
         seen.icon = box->icon();
         seen.buttons = static_cast<int>(box->buttons().size());
         seen.modal = box->isModal();
+        seen.palette = box->palette();
         if (seen.whileOpen) {
             seen.whileOpen();
         }

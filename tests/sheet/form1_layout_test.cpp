@@ -3,6 +3,7 @@
 #include "sheet/form1_layout.h"
 
 #include <QFontInfo>
+#include <QMenu>
 #include <QRawFont>
 
 namespace vantoriku::testing {
@@ -173,6 +174,37 @@ TEST_F(Form1LayoutTest, ResizingMovesNothing) {
     QApplication::processEvents();
     EXPECT_EQ(control("Command2")->geometry(), before);
     EXPECT_EQ(control("Label1")->geometry().topLeft(), QPoint(0, 0));
+}
+
+} // namespace
+} // namespace vantoriku::testing
+
+namespace vantoriku::testing {
+namespace {
+
+// A dark desktop theme must not turn the sheet's black text light on dark.
+TEST(Form1ThemeTest, KeepsItsLightColoursUnderADarkDesktopTheme) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        NoServices services;
+        Form1 form(services);
+        for (const char* name : {"Label1", "Label43", "Label64", "Text1", "Command3"}) {
+            const QPalette seen = form.findChild<QWidget*>(name)->palette();
+            EXPECT_GT(seen.color(QPalette::Window).lightness(), 200) << name;
+            EXPECT_LT(seen.color(QPalette::WindowText).lightness(), 60) << name;
+            EXPECT_GT(seen.color(QPalette::Base).lightness(), 200) << name;
+            EXPECT_LT(seen.color(QPalette::Text).lightness(), 60) << name;
+        }
+        EXPECT_GT(form.findChild<QMenu*>("munfail")->palette().color(QPalette::Window).lightness(),
+                  200);
+    }
+    QApplication::setPalette(desktop);
 }
 
 } // namespace

@@ -88,6 +88,7 @@ TEST_F(Form1Test, ScoringWithNoEraShowsARealMessageBox) {
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.palette, form.palette());
     EXPECT_FALSE(control<QPushButton>("Command1")->isEnabled());
     EXPECT_EQ(caption("Label47"), "");
 }
