@@ -144,6 +144,7 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
         answerFields_[row]->setAccessibleName(QString());
     }
 
+    renderAll();
     sheet_.addListener([this](const Member& member) { render(member); });
     resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 }
@@ -221,7 +222,6 @@ void Form1::createControls() {
             widget->setFont(fontFor(control.font));
         }
     }
-    command2_->setEnabled(sheet_.enabled(Button::Command2));
 }
 
 void Form1::createMenus() {
@@ -328,6 +328,28 @@ void Form1::render(const Member& member) {
     case Member::Kind::EraChecked:
         eraItems_[at]->setChecked(sheet_.eraChecked(member.index));
         break;
+    }
+}
+
+void Form1::renderAll() {
+    using Kind = Member::Kind;
+    for (int row = 1; row <= kSheetRows; ++row) {
+        for (const Kind kind : {Kind::QuestionCaption, Kind::Answer, Kind::AnswerVisible}) {
+            render({kind, row});
+        }
+    }
+    for (const Cell cell : kCells) {
+        render({Kind::Caption, static_cast<int>(cell)});
+        if (isPercentageCell(cell) && sheet_.foreground(cell)) {
+            render({Kind::Foreground, static_cast<int>(cell)});
+        }
+    }
+    for (const int button : {1, 2}) {
+        render({Kind::ButtonEnabled, button});
+        render({Kind::ButtonVisible, button});
+    }
+    for (int era = 1; era <= kEraCount; ++era) {
+        render({Kind::EraChecked, era});
     }
 }
 

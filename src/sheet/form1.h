@@ -40,6 +40,7 @@ class Form1 : public QMainWindow {
     void createMenus();
     void setTabOrder();
     void render(const Member& member);
+    void renderAll(); // the whole sheet, once, when the window is built
 
     DrillSheet sheet_;
     QtMessageBox messageBox_{this};

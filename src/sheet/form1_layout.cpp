@@ -1,5 +1,7 @@
 #include "sheet/form1_layout.h"
 
+#include "sheet/drill_sheet.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -12,7 +14,7 @@ constexpr FontSpec kScore{12, true, false, true};  // 9 pt bold underlined
 constexpr FontSpec kTotalHeading{16, true};        // 12 pt bold
 constexpr FontSpec kLevelHeading{13, true};        // 9.75 pt bold
 constexpr FontSpec kEvaluateButton{21, true};      // 15.75 pt bold
-constexpr FontSpec kPrompt{19, true};              // 14.25 pt bold
+constexpr FontSpec kPromptFont{19, true};          // 14.25 pt bold
 
 constexpr auto L = ControlKind::Label;
 constexpr auto B = ControlKind::Button;
@@ -53,8 +55,7 @@ constexpr std::array kPanel{
     ControlSpec{"Label68", L, "レベル:", 8280, 5160, 735, 375, R, kLevelHeading},
     ControlSpec{"Label69", L, "", 9840, 5160, 975, 375, R},
     ControlSpec{"Command2", B, "総合評価", 8280, 5640, 2655, 495, C, kEvaluateButton},
-    ControlSpec{"Label41", L, "\u3000最初に時代を選択してください", 3600, 7200, 4215, 375, Left,
-                kPrompt},
+    ControlSpec{"Label41", L, kPrompt, 3600, 7200, 4215, 375, Left, kPromptFont},
 };
 
 // Names live as long as the program, so the table can hold views of them.
