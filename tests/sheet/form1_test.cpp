@@ -168,6 +168,18 @@ TEST_F(Form1Test, JapaneseTypedThroughAnInputMethod) {
     EXPECT_EQ(field(1)->inputMethodHints() & Qt::ImhDigitsOnly, 0);
 }
 
+TEST_F(Form1Test, EveryKindOfEditReachesTheSheet) {
+    trigger("jidai1");
+    QTest::keyClicks(field(3), "6033");
+    QTest::keyClick(field(3), Qt::Key_Backspace);
+    EXPECT_EQ(form.sheet().answer(3), "603");
+    QTest::keyClick(field(3), Qt::Key_Z, Qt::ControlModifier); // undo
+    EXPECT_EQ(form.sheet().answer(3), field(3)->text().toStdString());
+    field(3)->selectAll();
+    QTest::keyClick(field(3), Qt::Key_Delete);
+    EXPECT_EQ(form.sheet().answer(3), "");
+}
+
 TEST_F(Form1Test, AnswerFieldsTakeTextOfAnyLength) {
     const QString longText(40000, QChar('9'));
     field(5)->setFocus();
