@@ -50,34 +50,6 @@ TEST(QuestionBankTest, NoEventTwiceAndYearsArePlainHalfWidthDigits) {
     }
 }
 
-TEST(QuestionBankTest, EraCatalogue) {
-    struct Expected {
-        const char* menuItem;
-        const char* caption;
-        const char* firstEvent;
-        int rows, scoreLabel, percentageLabel;
-        const char* lastYear;
-    };
-    const Expected expected[] = {
-        {"jidai1", "奈良から鎌倉", "仏教伝来", 40, 47, 55, "1334"},
-        {"jidai2", "室町から江戸", "足利尊氏が室町幕府を開く", 40, 48, 56, "1867"},
-        {"jidai3", "明治から昭和", "五箇条の御誓文", 40, 49, 57, "1947"},
-        {"jidai4", "昭和から平成", "朝鮮戦争開始", 30, 54, 58, "1998"},
-    };
-    for (int n = 1; n <= kEraCount; ++n) {
-        const Expected& e = expected[n - 1];
-        const Era& era = QuestionBank::era(n);
-        EXPECT_EQ(era.number, n);
-        EXPECT_EQ(era.menuItem, e.menuItem);
-        EXPECT_EQ(era.menuCaption, e.caption);
-        EXPECT_EQ(era.firstEvent, e.firstEvent);
-        EXPECT_EQ(era.rowCount, e.rows);
-        EXPECT_EQ(era.scoreLabel, e.scoreLabel);
-        EXPECT_EQ(era.percentageLabel, e.percentageLabel);
-        EXPECT_EQ(QuestionBank::question(n, e.rows)->year, e.lastYear);
-    }
-}
-
 // Characters that look alike but are not, spelled out as code points.
 TEST(QuestionBankTest, EasilyConfusedCharactersAreExact) {
     struct Case {
