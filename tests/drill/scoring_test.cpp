@@ -56,11 +56,15 @@ TEST_F(ScoringTest, MarksEveryRowOnceAndPostsScoreAndPercentage) {
     struct Case {
         int era, right;
         const char *score, *percentage;
+        Cell scoreCell, percentageCell;
     };
+    using enum Cell;
     const Case cases[] = {
-        {1, 0, "0", "0"},     {1, 1, "1", "2"},    {1, 39, "39", "97"},
-        {2, 40, "40", "100"}, {3, 10, "10", "25"}, {4, 30, "30", "100"},
-        {4, 20, "20", "66"},  {4, 1, "1", "3"},    {4, 0, "0", "0"},
+        {1, 0, "0", "0", Label47, Label55},    {1, 1, "1", "2", Label47, Label55},
+        {1, 39, "39", "97", Label47, Label55}, {2, 40, "40", "100", Label48, Label56},
+        {3, 10, "10", "25", Label49, Label57}, {4, 30, "30", "100", Label54, Label58},
+        {4, 20, "20", "66", Label54, Label58}, {4, 1, "1", "3", Label54, Label58},
+        {4, 0, "0", "0", Label54, Label58},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.era) + ": " + std::to_string(c.right));
@@ -73,8 +77,8 @@ TEST_F(ScoringTest, MarksEveryRowOnceAndPostsScoreAndPercentage) {
             EXPECT_EQ(sheet.answer(row), "");
             EXPECT_FALSE(sheet.answerVisible(row));
         }
-        EXPECT_EQ(sheet.caption(static_cast<Cell>(era.scoreLabel)), c.score);
-        EXPECT_EQ(sheet.caption(static_cast<Cell>(era.percentageLabel)), c.percentage);
+        EXPECT_EQ(sheet.caption(c.scoreCell), c.score);
+        EXPECT_EQ(sheet.caption(c.percentageCell), c.percentage);
         EXPECT_FALSE(sheet.enabled(Button::Command1));
     }
 }
