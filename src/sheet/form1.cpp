@@ -37,6 +37,10 @@ Qt::Alignment alignmentOf(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
+std::size_t indexOf(Cell cell) {
+    return static_cast<std::size_t>(std::ranges::find(kCells, cell) - kCells.begin());
+}
+
 QColor toQColor(Colour colour) {
     return {static_cast<int>(colour.bgr & 0xFF), static_cast<int>((colour.bgr >> 8) & 0xFF),
             static_cast<int>((colour.bgr >> 16) & 0xFF)};
@@ -141,7 +145,6 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
     setTabOrder();
     for (std::size_t row = 0; row < questionLabels_.size(); ++row) {
         questionLabels_[row]->setBuddy(answerFields_[row]); // the label-for relation
-        answerFields_[row]->setAccessibleName(QString());
     }
 
     renderAll();
@@ -167,9 +170,7 @@ void Form1::createControls() {
             if (number >= 1 && number <= 40) {
                 questionLabels_[static_cast<std::size_t>(number - 1)] = label;
             } else if (const auto cell = cellOfLabel(number)) {
-                const auto index =
-                    static_cast<std::size_t>(std::ranges::find(kCells, *cell) - kCells.begin());
-                cellLabels_[index] = label;
+                cellLabels_[indexOf(*cell)] = label;
                 label->setAccessibleDescription(cellDescription(*cell));
             }
             if (name == "Label64") {
@@ -300,8 +301,7 @@ void Form1::render(const Member& member) {
     case Member::Kind::Caption:
     case Member::Kind::Foreground: {
         const Cell cell = static_cast<Cell>(member.index);
-        SheetLabel* label =
-            cellLabels_[static_cast<std::size_t>(std::ranges::find(kCells, cell) - kCells.begin())];
+        SheetLabel* label = cellLabels_[indexOf(cell)];
         if (member.kind == Member::Kind::Caption) {
             label->setText(QString::fromStdString(sheet_.caption(cell)));
         } else {
