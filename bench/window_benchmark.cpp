@@ -6,6 +6,7 @@
 #include "content/question_bank.h"
 #include "first_paint.h"
 #include "services/desktop_services.h"
+#include "services/font_warm_up.h"
 #include "sheet/form1.h"
 
 #include <QAction>
@@ -55,7 +56,9 @@ int scorePresses(vantoriku::Form1& form) {
 
 int main(int argc, char* argv[]) {
     const std::string mode = argc > 1 ? argv[1] : "";
+    vantoriku::FontWarmUp fonts; // as the program starts
     QApplication application(argc, argv);
+    fonts.finish();
     startup::FirstPaint firstPaint;
     vantoriku::DesktopServices services;
     vantoriku::Form1 form(services);

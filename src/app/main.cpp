@@ -1,10 +1,13 @@
 #include "services/desktop_services.h"
+#include "services/font_warm_up.h"
 #include "sheet/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    vantoriku::FontWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.finish();
     QApplication::setApplicationName("vantoriku");
     QApplication::setDesktopFileName("org.vantoriku.Vantoriku");
 

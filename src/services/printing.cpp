@@ -5,9 +5,9 @@
 #include <QPrinterInfo>
 #include <QWidget>
 #include <algorithm>
-#include <optional>
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <optional>
 
 namespace vantoriku {
 namespace {
