@@ -21,11 +21,8 @@ std::size_t oneBased(int index, int count) {
     return static_cast<std::size_t>(index - 1);
 }
 
-int buttonNumber(Button button) {
-    return button == Button::Command1 ? 1 : 2;
-}
 std::size_t buttonIndex(Button button) {
-    return button == Button::Command1 ? 0 : 1;
+    return static_cast<std::size_t>(button) - 1;
 }
 
 } // namespace
@@ -46,8 +43,8 @@ bool isPercentageCell(Cell cell) {
 DrillSheet::DrillSheet() {
     answerVisible_.fill(true);
     captions_[cellIndex(Cell::Label41)] = kPrompt;
-    buttons_[0] = {.enabled = true, .visible = true};
-    buttons_[1] = {.enabled = false, .visible = true};
+    buttons_[buttonIndex(Button::Command1)] = {.enabled = true, .visible = true};
+    buttons_[buttonIndex(Button::Command2)] = {.enabled = false, .visible = true};
 }
 
 std::size_t DrillSheet::rowIndex(int row) {
@@ -118,7 +115,7 @@ bool DrillSheet::enabled(Button button) const {
 
 void DrillSheet::setEnabled(Button button, bool enabled) {
     buttons_[buttonIndex(button)].enabled = enabled;
-    notify(Member::Kind::ButtonEnabled, buttonNumber(button));
+    notify(Member::Kind::ButtonEnabled, static_cast<int>(button));
 }
 
 bool DrillSheet::visible(Button button) const {
@@ -127,7 +124,7 @@ bool DrillSheet::visible(Button button) const {
 
 void DrillSheet::setVisible(Button button, bool visible) {
     buttons_[buttonIndex(button)].visible = visible;
-    notify(Member::Kind::ButtonVisible, buttonNumber(button));
+    notify(Member::Kind::ButtonVisible, static_cast<int>(button));
 }
 
 bool DrillSheet::eraChecked(int era) const {

@@ -45,7 +45,8 @@ inline constexpr std::array<Cell, 5> kPercentageCells{Cell::Label55, Cell::Label
 std::optional<Cell> cellOfLabel(int labelNumber);
 bool isPercentageCell(Cell cell);
 
-enum class Button { Command1, Command2 };
+// Valued by the number in the button's name, as Member::index reports it.
+enum class Button : int { Command1 = 1, Command2 = 2 };
 
 inline constexpr char kPrompt[] = "\u3000最初に時代を選択してください";
 

@@ -316,7 +316,7 @@ void Form1::render(const Member& member) {
     }
     case Member::Kind::ButtonEnabled:
     case Member::Kind::ButtonVisible: {
-        const Button which = member.index == 1 ? Button::Command1 : Button::Command2;
+        const auto which = static_cast<Button>(member.index);
         QPushButton* button = which == Button::Command1 ? command1_ : command2_;
         if (member.kind == Member::Kind::ButtonEnabled) {
             button->setEnabled(sheet_.enabled(which));
@@ -344,9 +344,9 @@ void Form1::renderAll() {
             render({Kind::Foreground, static_cast<int>(cell)});
         }
     }
-    for (const int button : {1, 2}) {
-        render({Kind::ButtonEnabled, button});
-        render({Kind::ButtonVisible, button});
+    for (const Button button : {Button::Command1, Button::Command2}) {
+        render({Kind::ButtonEnabled, static_cast<int>(button)});
+        render({Kind::ButtonVisible, static_cast<int>(button)});
     }
     for (int era = 1; era <= kEraCount; ++era) {
         render({Kind::EraChecked, era});
