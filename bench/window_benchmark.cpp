@@ -7,7 +7,7 @@
 #include "first_paint.h"
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
-#include "sheet/form1.h"
+#include "window/main_window.h"
 
 #include <QAction>
 #include <QApplication>

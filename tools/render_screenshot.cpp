@@ -1,7 +1,7 @@
 // Renders the main window in the middle of a drill to a PNG for the README:
 // era 2 chosen, most answers typed, scored.
 #include "content/question_bank.h"
-#include "sheet/form1.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
-#include "sheet/form1.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 

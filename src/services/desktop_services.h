@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/form1_services.h"
+#include "window/window_services.h"
 
 #include <QPointer>
 

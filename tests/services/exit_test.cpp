@@ -1,5 +1,5 @@
 #include "services/desktop_services.h"
-#include "sheet/form1_fixture.h"
+#include "window/window_fixture.h"
 
 #include <QCloseEvent>
 #include <QWindow>

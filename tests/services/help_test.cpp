@@ -1,7 +1,7 @@
 #include "services/desktop_services.h"
 #include "services/help_path.h"
 #include "services/help_viewer.h"
-#include "sheet/form1_fixture.h"
+#include "window/window_fixture.h"
 
 #include <QCollator>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "services/desktop_services.h"
-#include "sheet/form1_fixture.h"
+#include "window/window_fixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QPrinterInfo>
 #include <dlfcn.h>
 
 // Runs under with_cups.sh: a real print server with a PDF queue as default.

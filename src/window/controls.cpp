@@ -1,4 +1,4 @@
-#include "sheet/form1_widgets.h"
+#include "window/controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>

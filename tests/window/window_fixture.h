@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drill/drill_fixture.h"
-#include "sheet/form1.h"
+#include "window/main_window.h"
 
 #include <QAction>
 #include <QApplication>

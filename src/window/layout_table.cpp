@@ -1,4 +1,4 @@
-#include "sheet/form1_layout.h"
+#include "window/layout_table.h"
 
 #include "sheet/drill_sheet.h"
 
@@ -100,12 +100,12 @@ constexpr std::array<std::string_view, 10> kFamilies{
 
 } // namespace
 
-std::span<const ControlSpec> form1Controls() {
+std::span<const ControlSpec> layoutTable() {
     static const std::vector<ControlSpec> controls = makeControls();
     return controls;
 }
 
-std::span<const std::string_view> form1FontFamilies() {
+std::span<const std::string_view> windowFontFamilies() {
     return kFamilies;
 }
 

@@ -1,4 +1,4 @@
-#include "sheet/form1_message_box.h"
+#include "window/qt_message_box.h"
 
 #include <QMessageBox>
 

@@ -2,8 +2,8 @@
 
 #include "drill/drill.h"
 #include "sheet/drill_sheet.h"
-#include "sheet/form1_message_box.h"
-#include "sheet/form1_services.h"
+#include "window/qt_message_box.h"
+#include "window/window_services.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,5 +1,5 @@
 #include "content/question_bank.h"
-#include "sheet/form1_fixture.h"
+#include "window/window_fixture.h"
 
 #include <QMenuBar>
 

@@ -40,10 +40,10 @@ struct ControlSpec {
 
 // The forty question captions and answer fields, then the right-hand panel
 // and the prompt, in creation order.
-std::span<const ControlSpec> form1Controls();
+std::span<const ControlSpec> layoutTable();
 
 // The face that the window and its lettered controls ask for first, then the
 // Japanese faces a Debian desktop has in its place.
-std::span<const std::string_view> form1FontFamilies();
+std::span<const std::string_view> windowFontFamilies();
 
 } // namespace vantoriku

@@ -1,8 +1,8 @@
-#include "sheet/form1.h"
+#include "window/main_window.h"
 
 #include "content/question_bank.h"
-#include "sheet/form1_layout.h"
-#include "sheet/form1_widgets.h"
+#include "window/controls.h"
+#include "window/layout_table.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -107,7 +107,7 @@ QString gradeInWords(Colour colour) {
 QFont Form1::fontFor(const FontSpec& size) {
     QFont font;
     QStringList families;
-    for (const std::string_view family : form1FontFamilies()) {
+    for (const std::string_view family : windowFontFamilies()) {
         families << text(family);
     }
     font.setFamilies(families);
@@ -153,7 +153,7 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
 }
 
 void Form1::createControls() {
-    for (const ControlSpec& control : form1Controls()) {
+    for (const ControlSpec& control : layoutTable()) {
         QWidget* widget = nullptr;
         const QString name = text(control.name);
         switch (control.kind) {

@@ -1,6 +1,6 @@
 #include "content/question_bank.h"
-#include "sheet/form1_fixture.h"
-#include "sheet/form1_layout.h"
+#include "window/layout_table.h"
+#include "window/window_fixture.h"
 
 #include <QFontInfo>
 #include <QMenu>
@@ -13,7 +13,7 @@ using Form1LayoutTest = Form1Test;
 
 TEST_F(Form1LayoutTest, EveryControlStandsWhereTheLayoutSays) {
     int checked = 0;
-    for (const ControlSpec& control : form1Controls()) {
+    for (const ControlSpec& control : layoutTable()) {
         const QString name =
             QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
         QWidget* widget = form.clientArea().findChild<QWidget*>(name);
@@ -108,7 +108,7 @@ TEST_F(Form1LayoutTest, EveryCaptionHasItsGlyphsInTheInstalledFont) {
     for (const Question& q : QuestionBank::questions()) {
         texts << QString::fromUtf8(q.event.data(), static_cast<qsizetype>(q.event.size()));
     }
-    for (const ControlSpec& control : form1Controls()) {
+    for (const ControlSpec& control : layoutTable()) {
         texts << QString::fromUtf8(control.caption.data(),
                                    static_cast<qsizetype>(control.caption.size()));
     }

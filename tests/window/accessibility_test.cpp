@@ -1,4 +1,4 @@
-#include "sheet/form1_fixture.h"
+#include "window/window_fixture.h"
 
 #include <QAccessible>
 #include <QMenuBar>
