@@ -2,9 +2,9 @@
 
 #include <QCollator>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -23,7 +23,7 @@ constexpr int kAnchorRole = Qt::UserRole;
 
 } // namespace
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
     setObjectName("helpViewer");
     setWindowTitle(QStringLiteral("Vantoriku ヘルプ"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,8 +59,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({240, 580});
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(splitter);
+    setCentralWidget(splitter);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     connect(contents_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { goTo(item->data(0, kAnchorRole).toString()); });

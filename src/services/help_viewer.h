@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QLineEdit;
 class QListWidget;
@@ -12,8 +12,9 @@ namespace vantoriku {
 
 // A window of its own that shows the help document, with a contents pane
 // built from its headings and an index of its keywords. Links never leave
-// the document.
-class HelpViewer : public QWidget {
+// the document. A main window, so assistive tools announce it as a window
+// by its title; Esc closes it.
+class HelpViewer : public QMainWindow {
     Q_OBJECT
   public:
     explicit HelpViewer(QWidget* parent = nullptr);

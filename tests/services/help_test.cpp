@@ -3,6 +3,7 @@
 #include "services/help_viewer.h"
 #include "window/window_fixture.h"
 
+#include <QAccessible>
 #include <QCollator>
 #include <QFile>
 #include <QLineEdit>
@@ -94,6 +95,18 @@ TEST(HelpViewerTest, FoundBesideAProgramInAJapaneseFolderWithBlanks) {
     const QString empty = scratch.filePath("空");
     ASSERT_TRUE(QDir().mkpath(empty));
     EXPECT_EQ(helpFilePathFor(empty), empty + "/help.html");
+}
+
+// Announced as a window by its title, and closed by Esc like other help windows.
+TEST(HelpViewerTest, IsAWindowNamedByItsTitleThatEscCloses) {
+    auto* viewer = new HelpViewer; // deletes itself on close
+    viewer->show();
+    QApplication::setActiveWindow(viewer);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(viewer);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Vantoriku ヘルプ");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(viewer->isHidden());
 }
 
 class HelpFromTheMenuTest : public ::testing::Test {
