@@ -1,9 +1,23 @@
 #include "window/controls.h"
 
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionMenuItem>
+#include <limits>
 
 namespace vantoriku {
+namespace {
+
+QString firstLine(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return text.left(text.indexOf(lineBreak)); // all of it when there is no break
+}
+
+} // namespace
 
 SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
@@ -28,6 +42,87 @@ void RuleWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+AnswerField::AnswerField(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+    // Hint half-width digits to an input method without restricting input.
+    setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+}
+
+void AnswerField::pasteFirstLine(QClipboard::Mode mode) {
+    insert(firstLine(QGuiApplication::clipboard()->text(mode)));
+}
+
+void AnswerField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFirstLine(QClipboard::Clipboard);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void AnswerField::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFirstLine(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// The field's own menu, in Japanese like the rest of the window, whose paste
+// keeps the first line.
+void AnswerField::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setPalette(window()->palette());
+    menu->setFont(window()->font());
+    const auto add = [this, menu](const char* text, QKeySequence::StandardKey key, bool enabled,
+                                  auto slot) {
+        const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action = menu->addAction(QString::fromUtf8(text) + u'\t' + keys, this, slot);
+        action->setEnabled(enabled);
+    };
+    const bool selected = hasSelectedText();
+    add("元に戻す", QKeySequence::Undo, isUndoAvailable(), &QLineEdit::undo);
+    add("やり直し", QKeySequence::Redo, isRedoAvailable(), &QLineEdit::redo);
+    menu->addSeparator();
+    add("切り取り", QKeySequence::Cut, selected, &QLineEdit::cut);
+    add("コピー", QKeySequence::Copy, selected, &QLineEdit::copy);
+    add("貼り付け", QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
+        [this] { pasteFirstLine(QClipboard::Clipboard); });
+    add("削除", QKeySequence::Delete, selected, &QLineEdit::del);
+    menu->addSeparator();
+    add("すべて選択", QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
+    menu->popup(event->globalPos());
+}
+
+void AnswerField::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData firstLineOnly;
+    firstLineOnly.setText(firstLine(event->mimeData()->text()));
+    QDropEvent drop(event->position(), event->possibleActions(), &firstLineOnly, event->buttons(),
+                    event->modifiers());
+    drop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
+}
+
+void CheckedMarkOnlyStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                       QPainter* painter, const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item != nullptr && !item->checked) {
+        QStyleOptionMenuItem unmarked(*item);
+        unmarked.checkType = QStyleOptionMenuItem::NotCheckable;
+        QProxyStyle::drawControl(element, &unmarked, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 } // namespace vantoriku

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
 #include <QWidget>
 
 namespace vantoriku {
@@ -27,6 +30,33 @@ class RuleWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A single-line answer field without a length limit. As in a native
+// single-line field, pasted or dropped text keeps only its first line.
+class AnswerField : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit AnswerField(QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void pasteFirstLine(QClipboard::Mode mode);
+};
+
+// Draws a checkable menu item's mark only while it is checked; styles such as
+// Fusion otherwise draw an empty box beside every unchecked item.
+class CheckedMarkOnlyStyle : public QProxyStyle {
+    Q_OBJECT
+  public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
 };
 
 } // namespace vantoriku

@@ -9,9 +9,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
-#include <limits>
+#include <QStyleFactory>
 
 namespace vantoriku {
 namespace {
@@ -180,18 +181,19 @@ void Form1::createControls() {
             break;
         }
         case ControlKind::AnswerField: {
-            auto* field = new QLineEdit(client_);
+            auto* field = new AnswerField(client_);
             // Whatever the user types must show, so answers may fall back to other faces.
             QFont merging = fontFor({});
             merging.setStyleStrategy(QFont::PreferDefault);
             field->setFont(merging);
-            field->setMaxLength(std::numeric_limits<int>::max());
-            // Hint half-width digits to an input method without restricting input.
-            field->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
             const int row = name.mid(4).toInt();
             answerFields_[static_cast<std::size_t>(row - 1)] = field;
-            connect(field, &QLineEdit::textEdited, this, [this, row](const QString& typed) {
-                sheet_.setAnswer(row, typed.toStdString());
+            // Typing, input methods, paste, undo, drops and assistive tools all
+            // change the text; the window's own writes are already in the sheet.
+            connect(field, &QLineEdit::textChanged, this, [this, row](const QString& text) {
+                if (!drawing_) {
+                    sheet_.setAnswer(row, text.toStdString());
+                }
             });
             widget = field;
             break;
@@ -250,6 +252,9 @@ void Form1::createMenus() {
     addItem(file, "munquititem", "終了", [this] { munquititem_Click(); });
 
     QMenu* eras = addMenu("munjidai", "時代選択");
+    auto* marks = new CheckedMarkOnlyStyle(QStyleFactory::create(style()->name()));
+    marks->setParent(eras);
+    eras->setStyle(marks);
     for (const Era& era : QuestionBank::eras()) {
         const std::string name(era.menuItem);
         QAction* item = addItem(eras, name.c_str(), era.menuCaption,
@@ -291,6 +296,7 @@ void Form1::render(const Member& member) {
         // The field that the user types in already shows the text; setting it
         // again would move the cursor.
         if (answerFields_[at]->text() != answer) {
+            const QScopedValueRollback drawing(drawing_, true);
             answerFields_[at]->setText(answer);
         }
         break;

@@ -9,11 +9,11 @@
 #include <array>
 
 class QAction;
-class QLineEdit;
 class QPushButton;
 
 namespace vantoriku {
 
+class AnswerField;
 struct FontSpec;
 class SheetLabel;
 
@@ -49,12 +49,13 @@ class Form1 : public QMainWindow {
 
     QWidget* client_ = nullptr;
     std::array<SheetLabel*, 40> questionLabels_{};
-    std::array<QLineEdit*, 40> answerFields_{};
+    std::array<AnswerField*, 40> answerFields_{};
     std::array<SheetLabel*, kCells.size()> cellLabels_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     std::array<QAction*, 4> eraItems_{};
+    bool drawing_ = false; // the window is showing a write of the sheet
 };
 
 } // namespace vantoriku

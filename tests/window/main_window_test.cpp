@@ -1,7 +1,12 @@
 #include "content/question_bank.h"
 #include "window/window_fixture.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QStyle>
 
 namespace vantoriku::testing {
 namespace {
@@ -186,6 +191,84 @@ TEST_F(Form1Test, AnswerFieldsTakeTextOfAnyLength) {
     commitText(field(5), longText);
     EXPECT_EQ(field(5)->text().size(), longText.size());
     EXPECT_EQ(form.sheet().answer(5).size(), 40000u);
+}
+
+// However text gets into a field, scoring reads what the field shows; pasted
+// and dropped text keeps its first line, as in a native single-line field.
+TEST_F(Form1Test, TextEnteredAnyWayReachesTheSheet) {
+    trigger("jidai1");
+    // What the AT-SPI bridge does for SetTextContents, and Qt's own setText.
+    QAccessible::queryAccessibleInterface(field(1))->editableTextInterface()->replaceText(0, 0,
+                                                                                          "538");
+    QAccessible::queryAccessibleInterface(field(2))->setText(QAccessible::Value, "593");
+    click("Command1");
+    EXPECT_EQ(field(1)->text(), "正解");
+    EXPECT_EQ(field(2)->text(), "正解");
+
+    const std::pair<const char*, std::function<void(QLineEdit*)>> ways[] = {
+        {"Ctrl+V", [](QLineEdit* f) { QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier); }},
+        {"menu",
+         [](QLineEdit* f) {
+             QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2},
+                                       f->mapToGlobal(QPoint(2, 2)));
+             QApplication::sendEvent(f, &menuKey);
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             ASSERT_NE(menu, nullptr);
+             for (QAction* item : menu->actions()) {
+                 if (item->text().startsWith("貼り付け")) {
+                     item->trigger();
+                 }
+             }
+             menu->close();
+         }},
+        {"drop",
+         [](QLineEdit* f) {
+             QMimeData data;
+             data.setText(QGuiApplication::clipboard()->text());
+             QDragEnterEvent enter({2, 2}, Qt::CopyAction, &data, Qt::LeftButton, {});
+             QDropEvent drop({2, 2}, Qt::CopyAction, &data, Qt::LeftButton, {});
+             QApplication::sendEvent(f, &enter);
+             QApplication::sendEvent(f, &drop);
+         }},
+    };
+    const std::pair<QString, std::string> pasted[] = {
+        {"603\n", "603"}, {"603\r\n604", "603"}, {" ６0 3\r", " ６0 3"}, {"603", "603"}};
+    for (const auto& [way, paste] : ways) {
+        for (const auto& [text, kept] : pasted) {
+            field(3)->clear();
+            QGuiApplication::clipboard()->setText(text);
+            paste(field(3));
+            EXPECT_EQ(form.sheet().answer(3), kept) << way << " " << text.toStdString();
+        }
+    }
+}
+
+// An era item shows a mark only while it is checked, in any style.
+TEST(EraMenuTest, OnlyTheCheckedEraCarriesAMark) {
+    const QString desktopStyle = QApplication::style()->name();
+    for (const char* style : {"Fusion", "Windows"}) {
+        QApplication::setStyle(style);
+        NoServices services;
+        Form1 form(services);
+        form.Form_Load();
+        form.findChild<QAction*>("jidai2")->trigger();
+        auto* menu = form.findChild<QMenu*>("munjidai");
+        menu->popup({0, 0});
+        const QImage image = menu->grab().toImage();
+        for (QAction* item : menu->actions()) {
+            // The column left of the caption, inside the menu's frame.
+            const QRect mark = menu->actionGeometry(item).adjusted(3, 2, 0, -2);
+            int ink = 0;
+            for (int y = mark.top(); y <= mark.bottom(); ++y) {
+                for (int x = mark.left(); x < mark.left() + 12; ++x) {
+                    ink += qGray(image.pixel(x, y)) < 230 ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(ink > 0, item->isChecked()) << style << " " << item->text().toStdString();
+        }
+        menu->close();
+    }
+    QApplication::setStyle(desktopStyle);
 }
 
 } // namespace
