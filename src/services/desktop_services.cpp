@@ -34,8 +34,7 @@ bool DesktopServices::printClientArea(QWidget& clientArea, std::string& failure)
 }
 
 void DesktopServices::quit() {
-    // Closes every window, the help included, and leaves the event loop with status 0.
-    QApplication::closeAllWindows();
+    // Leaves the event loop with status 0 at once; no window is asked to close.
     QApplication::exit(0);
 }
 
