@@ -1,68 +1,75 @@
 #include "services/printing.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
 #include <cups/cups.h>
 #include <dlfcn.h>
-#include <optional>
 
 namespace vantoriku {
 namespace {
 
-// What CUPS said of the job Qt just handed it, or nothing when the job did not
-// go through CUPS. libcups is looked up where Qt's print plugin loaded it
-// rather than linked: the program then starts without it and its dozen
-// dependencies, which only printing needs.
-std::optional<QString> cupsRejection() {
-    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (cups == nullptr) {
-        return std::nullopt;
+// A function of libcups, which Qt's print plugin has already loaded to find the
+// default printer. Looked up rather than linked: the program then starts
+// without libcups and its dozen dependencies, which only printing needs.
+template <typename Function> Function* cupsFunction(const char* name) {
+    static void* const library = dlopen("libcups.so.2", RTLD_LAZY);
+    return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
+}
+
+// The widget as one PDF page laid out for the printer, scaled to fit with its
+// aspect ratio kept. A PDF writer keeps the text as text: on a QPrinter,
+// QWidget::render would turn the whole page into one picture first.
+bool writePage(QWidget& widget, const QPrinterInfo& printer, QTemporaryFile& pdf) {
+    if (!pdf.open()) {
+        return false;
     }
-    using LastError = ipp_status_t (*)();
-    using LastErrorString = const char* (*)();
-    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
-    const auto lastErrorString =
-        reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
-    std::optional<QString> rejection;
-    if (lastError != nullptr && lastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        rejection = lastErrorString != nullptr ? QString::fromUtf8(lastErrorString()) : QString();
+    QPdfWriter writer(&pdf);
+    writer.setTitle(QStringLiteral("Vantoriku"));
+    writer.setResolution(1200);
+    writer.setPageLayout(QPrinter(printer).pageLayout());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
     }
-    dlclose(cups);
-    return rejection;
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    const double scale = std::min(double(page.width()) / widget.width(),
+                                  double(page.height()) / widget.height());
+    painter.scale(scale, scale);
+    widget.render(&painter, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const bool written = painter.end();
+    pdf.close(); // all of it on disk before CUPS reads it
+    return written;
 }
 
 } // namespace
 
 bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
         failure = QStringLiteral("既定のプリンターがないため、印刷できませんでした。");
         return false;
     }
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Vantoriku"));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        failure = QStringLiteral("プリンター「%1」で印刷を始められませんでした。")
-                      .arg(defaultPrinter.printerName());
+    const QString name = printer.printerName();
+    QTemporaryFile pdf(QDir::temp().filePath(QStringLiteral("vantoriku-XXXXXX.pdf")));
+    if (!writePage(widget, printer, pdf)) {
+        failure = QStringLiteral("プリンター「%1」で印刷を始められませんでした。").arg(name);
         return false;
     }
-    // Draw the widgets themselves at printer resolution rather than a
-    // stretched screen grab, so the text prints sharp.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(page.width() / widget.width(), page.height() / widget.height());
-    painter.scale(scale, scale);
-    widget.render(&painter, QPoint(), QRegion(),
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    painter.end();
-
-    // Qt hands the job to CUPS as the painter ends and ignores the answer.
-    if (const auto rejection = cupsRejection()) {
-        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
-                      .arg(defaultPrinter.printerName(), *rejection);
+    const auto printFile = cupsFunction<decltype(cupsPrintFile)>("cupsPrintFile");
+    const auto lastError = cupsFunction<decltype(cupsLastErrorString)>("cupsLastErrorString");
+    const bool handedOver = printFile != nullptr && printFile(name.toLocal8Bit().constData(),
+                                                              QFile::encodeName(pdf.fileName()),
+                                                              "Vantoriku", 0, nullptr) != 0;
+    if (!handedOver) {
+        const QString reason = lastError != nullptr ? QString::fromUtf8(lastError()) : QString();
+        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。").arg(name, reason);
         return false;
     }
     return true;

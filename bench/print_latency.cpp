@@ -1,0 +1,28 @@
+// Time from choosing 印刷 to the job handed to CUPS, which the menu command
+// waits for; one print per process, as a user prints once in a session.
+// Run it under tests/services/with_cups.sh (scripts/bench-print does).
+#include "content/question_bank.h"
+#include "services/desktop_services.h"
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    vantoriku::DesktopServices services;
+    vantoriku::Form1 form(services);
+    form.Form_Load();
+    form.findChild<QAction*>("jidai1")->trigger();
+    for (const auto& q : vantoriku::QuestionBank::questionsOf(1)) {
+        form.sheet().setAnswer(q.row, q.row % 3 != 0 ? std::string(q.year) : "1000");
+    }
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    form.findChild<QAction*>("munprintitem")->trigger();
+    std::printf("print_ms %.1f\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    return 0;
+}
