@@ -48,6 +48,17 @@ AnswerField::AnswerField(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     // Hint half-width digits to an input method without restricting input.
     setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+    // Whatever is typed must show, so a field falls back to other faces for
+    // characters that its own lacks. Finding those faces is slow; it waits
+    // until the field first holds text, after the window has come up.
+    connect(this, &QLineEdit::textChanged, this, &AnswerField::allowFallbackFaces,
+            Qt::SingleShotConnection);
+}
+
+void AnswerField::allowFallbackFaces() {
+    QFont merging = font();
+    merging.setStyleStrategy(QFont::PreferDefault);
+    setFont(merging);
 }
 
 void AnswerField::pasteFirstLine(QClipboard::Mode mode) {

@@ -46,6 +46,7 @@ class AnswerField : public QLineEdit {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    void allowFallbackFaces();
     void pasteFirstLine(QClipboard::Mode mode);
 };
 

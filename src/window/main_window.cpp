@@ -5,6 +5,7 @@
 #include "window/layout_table.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -103,15 +104,28 @@ QString gradeInWords(Colour colour) {
     return QStringLiteral("30%以上79%未満");
 }
 
+// The window's faces in order of preference, less those not installed: Qt
+// runs a slow search for substitutes of every missing face it is asked for,
+// once per size and style, even when a later face in the list is there.
+const QStringList& installedFamilies() {
+    static const QStringList installed = [] {
+        const QStringList available = QFontDatabase::families();
+        QStringList families;
+        for (const std::string_view family : windowFontFamilies()) {
+            if (available.contains(text(family), Qt::CaseInsensitive)) {
+                families << text(family);
+            }
+        }
+        return families;
+    }();
+    return installed;
+}
+
 } // namespace
 
 QFont Form1::fontFor(const FontSpec& size) {
     QFont font;
-    QStringList families;
-    for (const std::string_view family : windowFontFamilies()) {
-        families << text(family);
-    }
-    font.setFamilies(families);
+    font.setFamilies(installedFamilies());
     font.setStyleHint(QFont::SansSerif);
     // The listed faces hold every fixed caption (a test checks it), so skip the
     // per-script fallback search that otherwise dominates start-up.
@@ -182,10 +196,6 @@ void Form1::createControls() {
         }
         case ControlKind::AnswerField: {
             auto* field = new AnswerField(client_);
-            // Whatever the user types must show, so answers may fall back to other faces.
-            QFont merging = fontFor({});
-            merging.setStyleStrategy(QFont::PreferDefault);
-            field->setFont(merging);
             const int row = name.mid(4).toInt();
             answerFields_[static_cast<std::size_t>(row - 1)] = field;
             // Typing, input methods, paste, undo, drops and assistive tools all
