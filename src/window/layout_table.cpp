@@ -2,6 +2,7 @@
 
 #include "sheet/drill_sheet.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -58,37 +59,43 @@ constexpr std::array kPanel{
     ControlSpec{"Label41", L, kPrompt, 3600, 7200, 4215, 375, Left, kPromptFont},
 };
 
-// Names live as long as the program, so the table can hold views of them.
-std::vector<std::string> makeRowNames() {
-    std::vector<std::string> names;
-    for (int n = 1; n <= 40; ++n) {
-        names.push_back("Label" + std::to_string(n));
-        names.push_back("Text" + std::to_string(n));
+// The question caption or the answer field of row n, without its name.
+constexpr ControlSpec rowControl(int n, ControlKind kind) {
+    const bool firstColumn = n <= 20;
+    const int top = 360 * (firstColumn ? n - 1 : n - 21);
+    if (kind == ControlKind::AnswerField) {
+        return {"", kind, "", firstColumn ? 2760 : 6960, top, firstColumn ? 1095 : 1215, 270};
     }
-    return names;
+    // Label31 reaches under Text31, Label18 into row 19.
+    const int width = n == 31 ? 3015 : firstColumn ? 2655 : 2895;
+    return {"", kind, "", firstColumn ? 0 : 3960, top, width, n == 18 ? 375 : 255};
 }
 
+// Caption and field of each row in turn.
+constexpr std::array<ControlSpec, 80> kRows = [] {
+    std::array<ControlSpec, 80> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i] =
+            rowControl(static_cast<int>(i / 2) + 1, i % 2 == 0 ? L : ControlKind::AnswerField);
+    }
+    return rows;
+}();
+static_assert(std::ranges::all_of(kRows, wholePixels));
+static_assert(std::ranges::all_of(kPanel, wholePixels));
+
 std::vector<ControlSpec> makeControls() {
-    static const std::vector<std::string> rowNames = makeRowNames();
-    std::vector<ControlSpec> controls;
-    for (int n = 1; n <= 40; ++n) {
-        const bool firstColumn = n <= 20;
-        const int top = 360 * (firstColumn ? n - 1 : n - 21);
-        int captionWidth = firstColumn ? 2655 : 2895;
-        int captionHeight = 255;
-        if (n == 18) {
-            captionHeight = 375; // reaches into row 19
+    // Names live as long as the program, so the table can hold views of them.
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> rows;
+        for (int n = 1; n <= 40; ++n) {
+            rows.push_back("Label" + std::to_string(n));
+            rows.push_back("Text" + std::to_string(n));
         }
-        if (n == 31) {
-            captionWidth = 3015; // reaches under Text31
-        }
-        const auto first = 2 * static_cast<std::size_t>(n - 1);
-        const auto& label = rowNames[first];
-        const auto& field = rowNames[first + 1];
-        controls.push_back(
-            {label, L, "", firstColumn ? 0 : 3960, top, captionWidth, captionHeight});
-        controls.push_back({field, ControlKind::AnswerField, "", firstColumn ? 2760 : 6960, top,
-                            firstColumn ? 1095 : 1215, 270});
+        return rows;
+    }();
+    std::vector<ControlSpec> controls(kRows.begin(), kRows.end());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        controls[i].name = names[i];
     }
     controls.insert(controls.end(), kPanel.begin(), kPanel.end());
     return controls;

@@ -38,6 +38,12 @@ struct ControlSpec {
     bool blackText = false; // a fixed black foreground instead of the default
 };
 
+// A position and size that are whole pixels, so that none is rounded.
+constexpr bool wholePixels(const ControlSpec& c) {
+    return c.left % kTwipsPerPixel == 0 && c.top % kTwipsPerPixel == 0 &&
+           c.width % kTwipsPerPixel == 0 && c.height % kTwipsPerPixel == 0;
+}
+
 // The forty question captions and answer fields, then the right-hand panel
 // and the prompt, in creation order.
 std::span<const ControlSpec> layoutTable();
