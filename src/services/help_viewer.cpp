@@ -30,11 +30,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
     resize(820, 560);
 
-    tabs_ = new QTabWidget;
+    auto* tabs = new QTabWidget;
     contents_ = new QTreeWidget;
     contents_->setObjectName("helpContents");
     contents_->setHeaderHidden(true);
-    tabs_->addTab(contents_, QStringLiteral("目次"));
+    tabs->addTab(contents_, QStringLiteral("目次"));
 
     auto* indexPane = new QWidget;
     filter_ = new QLineEdit;
@@ -47,15 +47,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(filter_);
     indexLayout->addWidget(index_);
-    tabs_->addTab(indexPane, QStringLiteral("索引"));
+    tabs->addTab(indexPane, QStringLiteral("索引"));
 
     page_ = new QTextBrowser;
     page_->setObjectName("helpPage");
-    page_->setOpenExternalLinks(false);
     page_->setOpenLinks(false);
 
     auto* splitter = new QSplitter;
-    splitter->addWidget(tabs_);
+    splitter->addWidget(tabs);
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({240, 580});

@@ -4,7 +4,6 @@
 
 class QLineEdit;
 class QListWidget;
-class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
 
@@ -22,17 +21,11 @@ class HelpViewer : public QMainWindow {
     // Loads the document; if it cannot be read the viewer says so in one line.
     void open(const QString& path);
 
-    QTreeWidget& contents() { return *contents_; }
-    QListWidget& index() { return *index_; }
-    QLineEdit& indexFilter() { return *filter_; }
-    QTextBrowser& page() { return *page_; }
-
   private:
     void buildPanes();
     void filterIndex(const QString& text);
     void goTo(const QString& anchor);
 
-    QTabWidget* tabs_;
     QTreeWidget* contents_;
     QLineEdit* filter_;
     QListWidget* index_;

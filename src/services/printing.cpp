@@ -22,30 +22,25 @@ template <typename Function> Function* cupsFunction(const char* name) {
     return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
 }
 
-// The widget as one PDF page laid out for the printer, scaled to fit with its
+// The widget as one PDF page with the given layout, scaled to fit with its
 // aspect ratio kept. A PDF writer keeps the text as text: on a QPrinter,
-// QWidget::render would turn the whole page into one picture first.
-bool writePage(QWidget& widget, const QPrinterInfo& printer, QTemporaryFile& pdf) {
-    if (!pdf.open()) {
-        return false;
-    }
+// QWidget::render would first turn the whole page into one picture.
+bool writePdfPage(QWidget& widget, const QPageLayout& layout, QIODevice& pdf) {
     QPdfWriter writer(&pdf);
     writer.setTitle(QStringLiteral("Vantoriku"));
     writer.setResolution(1200);
-    writer.setPageLayout(QPrinter(printer).pageLayout());
+    writer.setPageLayout(layout);
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    const double scale = std::min(double(page.width()) / widget.width(),
-                                  double(page.height()) / widget.height());
+    const QRect page = layout.paintRectPixels(writer.resolution());
+    const double scale =
+        std::min(double(page.width()) / widget.width(), double(page.height()) / widget.height());
     painter.scale(scale, scale);
     widget.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    const bool written = painter.end();
-    pdf.close(); // all of it on disk before CUPS reads it
-    return written;
+    return painter.end();
 }
 
 } // namespace
@@ -58,7 +53,7 @@ bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
     }
     const QString name = printer.printerName();
     QTemporaryFile pdf(QDir::temp().filePath(QStringLiteral("vantoriku-XXXXXX.pdf")));
-    if (!writePage(widget, printer, pdf)) {
+    if (!pdf.open() || !writePdfPage(widget, QPrinter(printer).pageLayout(), pdf) || !pdf.flush()) {
         failure = QStringLiteral("プリンター「%1」で印刷を始められませんでした。").arg(name);
         return false;
     }
@@ -69,7 +64,8 @@ bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
                                                               "Vantoriku", 0, nullptr) != 0;
     if (!handedOver) {
         const QString reason = lastError != nullptr ? QString::fromUtf8(lastError()) : QString();
-        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。").arg(name, reason);
+        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
+                      .arg(name, reason);
         return false;
     }
     return true;

@@ -8,8 +8,9 @@
 
 namespace vantoriku {
 
-// A fixed text cell: opaque, top-aligned, wrapping within its width and cut
-// at its bottom edge. Emits clicked() for a left click released inside it.
+// A fixed text cell on the window's background: top-aligned, wrapping within
+// its width and cut at its bottom edge. Emits clicked() for a left click
+// released inside it.
 class SheetLabel : public QLabel {
     Q_OBJECT
   public:

@@ -14,7 +14,6 @@ void QtMessageBox::show(const std::string& text) {
         box.setPalette(parent_->palette());
         box.setFont(parent_->font());
     }
-    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
