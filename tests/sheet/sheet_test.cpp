@@ -1,0 +1,44 @@
+#include "sheet/cell_number.h"
+#include "sheet/drill_sheet.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <stdexcept>
+
+using namespace vantoriku;
+
+TEST(CellNumberTest, ReadsTheLeadingNumberWritesWholeNumbersRoundsHalfToEven) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    // clang-format off
+    const std::pair<std::string, double> read[] = {{"", 0}, {"37", 37}, {"  42", 42}, {"\t7", 7},
+        {"12abc", 12}, {"abc12", 0}, {"3.5", 3.5}, {".5", 0.5}, {"5.", 5}, {"-4", -4}, {"+4", 4},
+        {"--5", 0}, {"1.2.3", 1.2}, {"079", 79}, {"1e3", 1}, {"１２", 0}, {"\u300012", 0},
+        {std::string(400, '9'), inf}, {"0." + std::string(400, '0') + "1", 0}};
+    const std::pair<double, const char*> written[] = {{0.0, "0"}, {-0.0, "0"}, {150, "150"},
+        {2.5, "2.5"}, {1e20, "1e+20"}, {-3, "-3"}};
+    const std::pair<double, std::int32_t> rounded[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-1.5, -2},
+        {2.6, 3}, {1e12, max}, {-1e12, -max - 1}, {std::nan(""), 0}};
+    // clang-format on
+    for (const auto& [text, value] : read) {
+        EXPECT_DOUBLE_EQ(leadingNumber(text), value) << '"' << text << '"';
+    }
+    for (const auto& [value, text] : written) {
+        EXPECT_EQ(doubleText(value), text) << value;
+    }
+    for (const auto& [value, whole] : rounded) {
+        EXPECT_EQ(roundHalfEvenToInt32(value), whole) << value;
+    }
+    EXPECT_EQ(wholeNumberText(37) + " " + std::to_string(divideTruncating(-7, 2)), "37 -3");
+    EXPECT_EQ(divideTruncating(-max - 1, -1), max);
+    EXPECT_THROW(divideTruncating(1, 0), std::invalid_argument);
+}
+
+TEST(DrillSheetTest, RefusesMembersThatAreNotThere) {
+    DrillSheet sheet;
+    EXPECT_THROW(sheet.setAnswer(41, "x"), std::out_of_range);
+    EXPECT_THROW((void)sheet.foreground(Cell::Label47),
+                 std::out_of_range);                                   // a score cell has no colour
+    EXPECT_TRUE(cellOfLabel(54) == Cell::Label54 && !cellOfLabel(50)); // 50 is a unit label
+}
