@@ -106,17 +106,20 @@ QString gradeInWords(Colour colour) {
 
 // The window's faces in order of preference, less those not installed: Qt
 // runs a slow search for substitutes of every missing face it is asked for,
-// once per size and style, even when a later face in the list is there.
+// once per size and style, even when a later face in the list is there. With
+// none of them installed, Qt may search: a substitute beats missing glyphs.
 const QStringList& installedFamilies() {
     static const QStringList installed = [] {
         const QStringList available = QFontDatabase::families();
+        QStringList wanted;
         QStringList families;
         for (const std::string_view family : windowFontFamilies()) {
-            if (available.contains(text(family), Qt::CaseInsensitive)) {
-                families << text(family);
+            wanted << text(family);
+            if (available.contains(wanted.back(), Qt::CaseInsensitive)) {
+                families << wanted.back();
             }
         }
-        return families;
+        return families.isEmpty() ? wanted : families;
     }();
     return installed;
 }

@@ -142,7 +142,18 @@ TEST_F(Form1Test, ControlsStandAndAreLetteredAsSpecified) {
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, alignment) << name;
         }
     }
+    // Captions skip the search for other faces: the window's face must hold all that it shows.
     EXPECT_EQ(QFontInfo(form.font()).family(), "IPAPGothic");
+    QString texts =
+        "時代を選択してくださいあなたのレベルはです。初級残念でした中級なかなか!!上級すごい!!完璧すばらしい!!"
+        "正解ファイル印刷クリア終了ヘルプ目次採点総合評価得点点%レベル:0123456789";
+    for (const Question& q : QuestionBank::questions()) {
+        texts += QString::fromUtf8(q.event.data(), static_cast<qsizetype>(q.event.size()));
+    }
+    const QRawFont face = QRawFont::fromFont(form.font());
+    for (const char32_t c : texts.toStdU32String()) {
+        EXPECT_TRUE(face.supportsCharacter(c)) << QString::fromUcs4(&c, 1).toStdString();
+    }
     form.resize(300, 200); // a smaller window cuts the sheet off; nothing moves
     QApplication::processEvents();
     EXPECT_EQ(control("Command2")->geometry(), QRect(552, 376, 177, 33));
