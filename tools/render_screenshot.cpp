@@ -33,8 +33,7 @@ int main(int argc, char* argv[]) {
     using namespace vantoriku;
     auto& sheet = form.sheet();
     for (int era : {1, 3, 4}) { // earlier attempts left in the score table
-        sheet.setCaption(static_cast<Cell>(QuestionBank::era(era).scoreLabel),
-                         std::to_string(era * 9));
+        sheet.setCaption(eraCells(era).score, std::to_string(era * 9));
     }
     sheet.setCaption(Cell::Label55, "22");
     sheet.setCaption(Cell::Label57, "67");

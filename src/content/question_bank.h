@@ -14,8 +14,6 @@ struct Era {
     std::string_view menuCaption; // text of that entry
     std::string_view firstEvent;  // event of row 1; identifies the era on the sheet
     int rowCount;
-    int scoreLabel;      // number of the sheet label that holds the era's score
-    int percentageLabel; // number of the sheet label that holds the era's percentage
 };
 
 // One row of one era. All texts are UTF-8 and held character for character.
@@ -27,7 +25,6 @@ struct Question {
 };
 
 inline constexpr int kEraCount = 4;
-inline constexpr int kSheetRows = 40;
 inline constexpr int kQuestionCount = 150;
 
 class QuestionBank {

@@ -3,6 +3,8 @@
 #include "drill/message_box.h"
 #include "sheet/drill_sheet.h"
 
+#include <array>
+#include <limits>
 #include <string_view>
 
 namespace vantoriku {
@@ -10,8 +12,21 @@ namespace vantoriku {
 inline constexpr char kRightMark[] = "正解";
 inline constexpr char kChooseEraMessage[] = "時代を選択してください";
 
-// Grade of a percentage: red below 30, black below 79, blue from 79.
-Colour gradeColour(double percentage);
+// How a percentage is graded: the colour of its cell and the same grade in words, for
+// those who do not see the colour. Red below 30, black below 79, blue from 79 up.
+struct Grade {
+    double below; // the grade holds percentages under this bound
+    Colour colour;
+    std::string_view words;
+};
+inline constexpr std::array<Grade, 3> kGrades{{
+    {30, kRed, "30%未満"},
+    {79, kBlack, "30%以上79%未満"},
+    {std::numeric_limits<double>::infinity(), kBlue, "79%以上"},
+}};
+const Grade& gradeOf(double percentage);
+// The grade that a cell's colour stands for; none for a colour that is no grade's.
+const Grade* gradeWithColour(Colour colour);
 
 struct Level {
     int number;

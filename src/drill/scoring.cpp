@@ -30,8 +30,9 @@ void Drill::Command1_Click() {
     }
 
     if (era) {
-        sheet_.setCaption(static_cast<Cell>(era->scoreLabel), wholeNumberText(rightAnswers));
-        sheet_.setCaption(static_cast<Cell>(era->percentageLabel),
+        const EraCells& cells = eraCells(era->number);
+        sheet_.setCaption(cells.score, wholeNumberText(rightAnswers));
+        sheet_.setCaption(cells.percentage,
                           wholeNumberText(percentageOf(rightAnswers, era->rowCount)));
     }
 

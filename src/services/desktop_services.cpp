@@ -5,20 +5,28 @@
 #include "services/printing.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 
 namespace vantoriku {
 
-DesktopServices::DesktopServices() = default;
+DesktopServices::DesktopServices() {
+    if (qtJapanese_.load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtJapanese_);
+    }
+}
 
 DesktopServices::~DesktopServices() {
     delete helpViewer_;
 }
 
-void DesktopServices::showHelp(QWidget& /*window*/) {
+void DesktopServices::showHelp(QWidget& window) {
+    // Opened once; asked again, the help only comes to the front, where the reader left it.
     if (helpViewer_ == nullptr) {
-        helpViewer_ = new HelpViewer;
+        helpViewer_ = new HelpViewer(&window);
+        helpViewer_->open(helpFilePath());
+        helpViewer_->placeBeside(window);
     }
-    helpViewer_->open(helpFilePath());
     helpViewer_->show();
     helpViewer_->raise();
     helpViewer_->activateWindow();

@@ -3,13 +3,16 @@
 #include "window/window_services.h"
 
 #include <QPointer>
+#include <QTranslator>
 
 namespace vantoriku {
 
 class HelpViewer;
 
 // The services of a real desktop session: the help viewer, the default
-// printer and the end of the program.
+// printer and the end of the program. While they live, the texts that Qt
+// draws itself (the standard context menus, say) are in Japanese, where Qt's
+// own translation is installed.
 class DesktopServices : public WindowServices {
   public:
     DesktopServices();
@@ -19,6 +22,7 @@ class DesktopServices : public WindowServices {
     void quit() override;
 
   private:
+    QTranslator qtJapanese_;
     QPointer<HelpViewer> helpViewer_;
 };
 

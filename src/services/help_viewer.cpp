@@ -1,9 +1,13 @@
 #include "services/help_viewer.h"
 
+#include "window/appearance.h"
+#include "window/placement.h"
+
 #include <QCollator>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -20,15 +24,20 @@ namespace {
 // Keywords are anchors named "k:" and the keyword, around the word itself.
 constexpr QLatin1StringView kKeywordPrefix("k:");
 constexpr int kAnchorRole = Qt::UserRole;
+constexpr QSize kSize(820, 560); // on a screen with room for it
 
 } // namespace
 
-HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
+HelpViewer::HelpViewer(QWidget* mainWindow) : QMainWindow(mainWindow, Qt::Window) {
     setObjectName("helpViewer");
     setWindowTitle(QStringLiteral("Vantoriku ヘルプ"));
+    setWindowIcon(programIcon());
+    // The main window's light colours: the red and blue words of the help
+    // stay readable under a dark desktop theme.
+    setPalette(lightPalette());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
-    resize(820, 560);
+    resize(kSize);
 
     auto* tabs = new QTabWidget;
     contents_ = new QTreeWidget;
@@ -52,6 +61,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
     page_ = new QTextBrowser;
     page_->setObjectName("helpPage");
     page_->setOpenLinks(false);
+    // A caret that the arrow keys move: screen readers read the page line by line.
+    page_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 
     auto* splitter = new QSplitter;
     splitter->addWidget(tabs);
@@ -71,6 +82,20 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
     connect(index_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { goTo(item->data(kAnchorRole).toString()); });
     connect(filter_, &QLineEdit::textChanged, this, &HelpViewer::filterIndex);
+    connect(filter_, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem* first = firstShownEntry()) {
+            index_->setCurrentItem(first);
+            goTo(first->data(kAnchorRole).toString());
+        }
+    });
+    auto* down =
+        new QShortcut(QKeySequence(Qt::Key_Down), filter_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(down, &QShortcut::activated, this, [this] {
+        index_->setFocus(Qt::TabFocusReason);
+        if (QListWidgetItem* first = firstShownEntry()) {
+            index_->setCurrentItem(first);
+        }
+    });
     // Only links within the document are followed.
     connect(page_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme().isEmpty() && url.path().isEmpty() && url.hasFragment()) {
@@ -82,6 +107,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent) {
 void HelpViewer::open(const QString& path) {
     contents_->clear();
     index_->clear();
+    anchors_.clear();
+    noMatch_ = nullptr;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         page_->setPlainText(QStringLiteral("ヘルプファイルを開けません: %1").arg(path));
@@ -89,6 +116,16 @@ void HelpViewer::open(const QString& path) {
     }
     page_->setHtml(QString::fromUtf8(file.readAll()));
     buildPanes();
+    filterIndex(filter_->text()); // the list agrees with the filter box
+}
+
+void HelpViewer::placeBeside(const QWidget& mainWindow) {
+    // The window manager frames both windows alike.
+    const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
+    const QRect placed = besideOrOver(kSize + frame, mainWindow.frameGeometry(),
+                                      mainWindow.screen()->availableGeometry());
+    resize(placed.size() - frame);
+    move(placed.topLeft()); // the frame's corner
 }
 
 void HelpViewer::buildPanes() {
@@ -99,6 +136,7 @@ void HelpViewer::buildPanes() {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextFragment part = fragment.fragment();
             for (const QString& name : part.charFormat().anchorNames()) {
+                anchors_.insert(name, part.position());
                 if (name.startsWith(kKeywordPrefix)) {
                     keywords.emplace_back(name.mid(kKeywordPrefix.size()), name);
                 } else if (firstAnchor.isEmpty()) {
@@ -131,19 +169,45 @@ void HelpViewer::buildPanes() {
         auto* item = new QListWidgetItem(keyword, index_);
         item->setData(kAnchorRole, anchor);
     }
+    noMatch_ = new QListWidgetItem(QStringLiteral("該当する項目はありません"), index_);
+    noMatch_->setFlags(Qt::NoItemFlags);
 }
 
 void HelpViewer::filterIndex(const QString& text) {
+    bool anyShown = false;
     for (int row = 0; row < index_->count(); ++row) {
         QListWidgetItem* item = index_->item(row);
-        item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+        if (item != noMatch_) {
+            item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+            anyShown = anyShown || !item->isHidden();
+        }
+    }
+    if (noMatch_ != nullptr) {
+        noMatch_->setHidden(anyShown);
     }
 }
 
-void HelpViewer::goTo(const QString& anchor) {
-    if (!anchor.isEmpty()) {
-        page_->scrollToAnchor(anchor);
+QListWidgetItem* HelpViewer::firstShownEntry() const {
+    for (int row = 0; row < index_->count(); ++row) {
+        QListWidgetItem* item = index_->item(row);
+        if (item != noMatch_ && !item->isHidden()) {
+            return item;
+        }
     }
+    return nullptr;
+}
+
+void HelpViewer::goTo(const QString& anchor) {
+    const auto found = anchors_.constFind(anchor);
+    if (found == anchors_.constEnd()) {
+        return;
+    }
+    // Reading starts at the caret: put it at the section, which then shows at the top.
+    QTextCursor caret(page_->document());
+    caret.setPosition(*found);
+    page_->setTextCursor(caret);
+    page_->scrollToAnchor(anchor);
+    page_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace vantoriku

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <utility>
+#include <vector>
 
 namespace vantoriku {
 namespace {
@@ -22,10 +24,42 @@ template <typename Function> Function* cupsFunction(const char* name) {
     return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
 }
 
+// While it lives, every font in the widget may look for other faces. The
+// window's fonts do not, to start faster; but Qt then records a face's own
+// weight and slant for them, and a PDF loses the bold and italic that the
+// screen draws for a face that has neither. The glyphs are the same.
+class MergingFonts {
+  public:
+    explicit MergingFonts(QWidget& widget) {
+        QList<QWidget*> widgets = widget.findChildren<QWidget*>();
+        widgets.prepend(&widget);
+        for (QWidget* each : widgets) {
+            if (each == &widget || each->testAttribute(Qt::WA_SetFont)) {
+                fonts_.emplace_back(each,
+                                    each->testAttribute(Qt::WA_SetFont) ? each->font() : QFont());
+                QFont merging = each->font();
+                merging.setStyleStrategy(QFont::PreferDefault);
+                each->setFont(merging);
+            }
+        }
+    }
+    ~MergingFonts() {
+        for (const auto& [widget, font] : fonts_) {
+            widget->setFont(font); // an empty font inherits again
+        }
+    }
+    MergingFonts(const MergingFonts&) = delete;
+    MergingFonts& operator=(const MergingFonts&) = delete;
+
+  private:
+    std::vector<std::pair<QWidget*, QFont>> fonts_;
+};
+
 // The widget as one PDF page with the given layout, scaled to fit with its
 // aspect ratio kept. A PDF writer keeps the text as text: on a QPrinter,
 // QWidget::render would first turn the whole page into one picture.
 bool writePdfPage(QWidget& widget, const QPageLayout& layout, QIODevice& pdf) {
+    const MergingFonts merging(widget);
     QPdfWriter writer(&pdf);
     writer.setTitle(QStringLiteral("Vantoriku"));
     writer.setResolution(1200);
@@ -59,9 +93,23 @@ bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
     }
     const auto printFile = cupsFunction<decltype(cupsPrintFile)>("cupsPrintFile");
     const auto lastError = cupsFunction<decltype(cupsLastErrorString)>("cupsLastErrorString");
-    const bool handedOver = printFile != nullptr && printFile(name.toLocal8Bit().constData(),
-                                                              QFile::encodeName(pdf.fileName()),
-                                                              "Vantoriku", 0, nullptr) != 0;
+    const auto namedDest = cupsFunction<decltype(cupsGetNamedDest)>("cupsGetNamedDest");
+    const auto freeDests = cupsFunction<decltype(cupsFreeDests)>("cupsFreeDests");
+    // A default such as "queue/instance" names an instance: the queue with
+    // options of its own. CUPS takes the queue and the options, not the pair.
+    const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
+    const QByteArray instance = name.section(u'/', 1).toLocal8Bit();
+    cups_dest_t* dest = namedDest != nullptr
+                            ? namedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                        instance.isEmpty() ? nullptr : instance.constData())
+                            : nullptr;
+    const bool handedOver =
+        printFile != nullptr && printFile(queue.constData(), QFile::encodeName(pdf.fileName()),
+                                          "Vantoriku", dest != nullptr ? dest->num_options : 0,
+                                          dest != nullptr ? dest->options : nullptr) != 0;
+    if (dest != nullptr && freeDests != nullptr) {
+        freeDests(1, dest);
+    }
     if (!handedOver) {
         const QString reason = lastError != nullptr ? QString::fromUtf8(lastError()) : QString();
         failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")

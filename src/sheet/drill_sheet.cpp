@@ -22,22 +22,49 @@ std::size_t oneBased(int index, int count) {
 }
 
 std::size_t buttonIndex(Button button) {
-    return static_cast<std::size_t>(button) - 1;
+    return static_cast<std::size_t>(button);
 }
 
 } // namespace
 
-std::optional<Cell> cellOfLabel(int labelNumber) {
-    const auto found =
-        std::ranges::find(kCells, labelNumber, [](Cell c) { return static_cast<int>(c); });
-    if (found == kCells.end()) {
+const EraCells& eraCells(int era) {
+    return kEraCells[oneBased(era, kEraCount)];
+}
+
+std::optional<int> eraOfCell(Cell cell) {
+    const auto found = std::ranges::find_if(
+        kEraCells, [cell](const EraCells& e) { return e.score == cell || e.percentage == cell; });
+    if (found == kEraCells.end()) {
         return std::nullopt;
     }
-    return *found;
+    return static_cast<int>(found - kEraCells.begin()) + 1;
 }
 
 bool isPercentageCell(Cell cell) {
     return std::ranges::find(kPercentageCells, cell) != kPercentageCells.end();
+}
+
+int Member::checked(std::initializer_list<Kind> kinds) const {
+    if (std::ranges::find(kinds, kind_) == kinds.end()) {
+        throw std::logic_error("this member is of another kind");
+    }
+    return index_;
+}
+
+int Member::row() const {
+    return checked({Kind::QuestionCaption, Kind::Answer, Kind::AnswerVisible});
+}
+
+Cell Member::cell() const {
+    return static_cast<Cell>(checked({Kind::Caption, Kind::Foreground}));
+}
+
+Button Member::button() const {
+    return static_cast<Button>(checked({Kind::ButtonEnabled, Kind::ButtonVisible}));
+}
+
+int Member::era() const {
+    return checked({Kind::EraChecked});
 }
 
 DrillSheet::DrillSheet() {
@@ -48,7 +75,7 @@ DrillSheet::DrillSheet() {
 }
 
 std::size_t DrillSheet::rowIndex(int row) {
-    return oneBased(row, 40);
+    return oneBased(row, kSheetRows);
 }
 std::size_t DrillSheet::cellIndex(Cell cell) {
     return indexIn(kCells, cell);
@@ -63,7 +90,7 @@ const std::string& DrillSheet::questionCaption(int row) const {
 
 void DrillSheet::setQuestionCaption(int row, std::string text) {
     questionCaptions_[rowIndex(row)] = std::move(text);
-    notify(Member::Kind::QuestionCaption, row);
+    notify(Member::ofRow(Member::Kind::QuestionCaption, row));
 }
 
 const std::string& DrillSheet::answer(int row) const {
@@ -72,7 +99,7 @@ const std::string& DrillSheet::answer(int row) const {
 
 void DrillSheet::setAnswer(int row, std::string text) {
     answers_[rowIndex(row)] = std::move(text);
-    notify(Member::Kind::Answer, row);
+    notify(Member::ofRow(Member::Kind::Answer, row));
 }
 
 bool DrillSheet::answerVisible(int row) const {
@@ -81,7 +108,7 @@ bool DrillSheet::answerVisible(int row) const {
 
 void DrillSheet::setAnswerVisible(int row, bool visible) {
     answerVisible_[rowIndex(row)] = visible;
-    notify(Member::Kind::AnswerVisible, row);
+    notify(Member::ofRow(Member::Kind::AnswerVisible, row));
 }
 
 const std::string& DrillSheet::caption(Cell cell) const {
@@ -90,7 +117,7 @@ const std::string& DrillSheet::caption(Cell cell) const {
 
 void DrillSheet::setCaption(Cell cell, std::string text) {
     captions_[cellIndex(cell)] = std::move(text);
-    notify(Member::Kind::Caption, static_cast<int>(cell));
+    notify(Member::ofCell(Member::Kind::Caption, cell));
     if (isPercentageCell(cell)) {
         // Copied so that a handler that reconnects itself cannot pull the
         // function out from under its own call.
@@ -106,7 +133,7 @@ std::optional<Colour> DrillSheet::foreground(Cell cell) const {
 
 void DrillSheet::setForeground(Cell cell, Colour colour) {
     foregrounds_[percentageIndex(cell)] = colour;
-    notify(Member::Kind::Foreground, static_cast<int>(cell));
+    notify(Member::ofCell(Member::Kind::Foreground, cell));
 }
 
 bool DrillSheet::enabled(Button button) const {
@@ -115,7 +142,7 @@ bool DrillSheet::enabled(Button button) const {
 
 void DrillSheet::setEnabled(Button button, bool enabled) {
     buttons_[buttonIndex(button)].enabled = enabled;
-    notify(Member::Kind::ButtonEnabled, static_cast<int>(button));
+    notify(Member::ofButton(Member::Kind::ButtonEnabled, button));
 }
 
 bool DrillSheet::visible(Button button) const {
@@ -124,16 +151,16 @@ bool DrillSheet::visible(Button button) const {
 
 void DrillSheet::setVisible(Button button, bool visible) {
     buttons_[buttonIndex(button)].visible = visible;
-    notify(Member::Kind::ButtonVisible, static_cast<int>(button));
+    notify(Member::ofButton(Member::Kind::ButtonVisible, button));
 }
 
 bool DrillSheet::eraChecked(int era) const {
-    return eraChecked_[oneBased(era, 4)];
+    return eraChecked_[oneBased(era, kEraCount)];
 }
 
 void DrillSheet::setEraChecked(int era, bool checked) {
-    eraChecked_[oneBased(era, 4)] = checked;
-    notify(Member::Kind::EraChecked, era);
+    eraChecked_[oneBased(era, kEraCount)] = checked;
+    notify(Member::ofEra(era));
 }
 
 void DrillSheet::addListener(Listener listener) {
@@ -144,8 +171,7 @@ void DrillSheet::setChangeHandler(Cell cell, ChangeHandler handler) {
     changeHandlers_[percentageIndex(cell)] = std::move(handler);
 }
 
-void DrillSheet::notify(Member::Kind kind, int index) const {
-    const Member member{kind, index};
+void DrillSheet::notify(const Member& member) const {
     for (const Listener& listener : listeners_) {
         listener(member);
     }

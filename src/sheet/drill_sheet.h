@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/question_bank.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -17,6 +19,8 @@ struct Colour {
 inline constexpr Colour kRed{0x0000FF};
 inline constexpr Colour kBlack{0x000000};
 inline constexpr Colour kBlue{0xFF0000};
+
+inline constexpr int kSheetRows = 40;
 
 // The single cells of the sheet, valued by the number of the label that shows them.
 enum class Cell : int {
@@ -36,23 +40,48 @@ enum class Cell : int {
 inline constexpr std::array<Cell, 12> kCells{
     Cell::Label41, Cell::Label47, Cell::Label48, Cell::Label49, Cell::Label54, Cell::Label55,
     Cell::Label56, Cell::Label57, Cell::Label58, Cell::Label64, Cell::Label66, Cell::Label69};
-inline constexpr std::array<Cell, 4> kScoreCells{Cell::Label47, Cell::Label48, Cell::Label49,
-                                                 Cell::Label54};
-inline constexpr std::array<Cell, 5> kPercentageCells{Cell::Label55, Cell::Label56, Cell::Label57,
-                                                      Cell::Label58, Cell::Label66};
 
-// The cell whose label has this number, if that label is a cell of the sheet.
-std::optional<Cell> cellOfLabel(int labelNumber);
+// Where the score table posts each era: its score cell and its percentage cell, in era order.
+struct EraCells {
+    Cell score;
+    Cell percentage;
+};
+inline constexpr std::array<EraCells, kEraCount> kEraCells{{{Cell::Label47, Cell::Label55},
+                                                            {Cell::Label48, Cell::Label56},
+                                                            {Cell::Label49, Cell::Label57},
+                                                            {Cell::Label54, Cell::Label58}}};
+// The cells of era 1 to 4; throws std::out_of_range for any other number.
+const EraCells& eraCells(int era);
+// The era whose score or percentage cell this is, if it is one.
+std::optional<int> eraOfCell(Cell cell);
+
+inline constexpr std::array<Cell, kEraCount> kScoreCells = [] {
+    std::array<Cell, kEraCount> cells{};
+    for (std::size_t era = 0; era < cells.size(); ++era) {
+        cells[era] = kEraCells[era].score;
+    }
+    return cells;
+}();
+// The era percentages and the total percentage: the cells that are graded by colour.
+inline constexpr std::array<Cell, kEraCount + 1> kPercentageCells = [] {
+    std::array<Cell, kEraCount + 1> cells{};
+    for (std::size_t era = 0; era < kEraCells.size(); ++era) {
+        cells[era] = kEraCells[era].percentage;
+    }
+    cells.back() = Cell::Label66;
+    return cells;
+}();
+
 bool isPercentageCell(Cell cell);
 
-// Valued by the number in the button's name, as Member::index reports it.
-enum class Button : int { Command1 = 1, Command2 = 2 };
+enum class Button { Command1, Command2 };
 
 inline constexpr char kPrompt[] = "\u3000最初に時代を選択してください";
 
-// Which member a write touched; `index` is the row (1 to 40), the era (1 to 4),
-// or the label number of a cell, or 1 and 2 for Command1 and Command2.
-struct Member {
+// Which member a write touched: a row's caption, answer or visibility, a
+// cell's caption or colour, a button's flag, or an era's check mark.
+class Member {
+  public:
     enum class Kind {
         QuestionCaption,
         Answer,
@@ -63,9 +92,28 @@ struct Member {
         ButtonVisible,
         EraChecked,
     };
-    Kind kind;
-    int index;
+    static constexpr Member ofRow(Kind kind, int row) { return {kind, row}; }
+    static constexpr Member ofCell(Kind kind, Cell cell) { return {kind, static_cast<int>(cell)}; }
+    static constexpr Member ofButton(Kind kind, Button button) {
+        return {kind, static_cast<int>(button)};
+    }
+    static constexpr Member ofEra(int era) { return {Kind::EraChecked, era}; }
+
+    [[nodiscard]] constexpr Kind kind() const { return kind_; }
+    // Each accessor is for the kinds it names; asked of another kind, it throws std::logic_error.
+    [[nodiscard]] int row() const;       // QuestionCaption, Answer, AnswerVisible: 1 to 40
+    [[nodiscard]] Cell cell() const;     // Caption, Foreground
+    [[nodiscard]] Button button() const; // ButtonEnabled, ButtonVisible
+    [[nodiscard]] int era() const;       // EraChecked: 1 to 4
+
     friend bool operator==(const Member&, const Member&) = default;
+
+  private:
+    constexpr Member(Kind kind, int index) : kind_(kind), index_(index) {}
+    int checked(std::initializer_list<Kind> kinds) const;
+
+    Kind kind_;
+    int index_;
 };
 
 // The whole state of the drill: every caption, text, flag and colour that the
@@ -117,19 +165,19 @@ class DrillSheet {
         bool visible;
     };
 
-    void notify(Member::Kind kind, int index) const;
+    void notify(const Member& member) const;
     static std::size_t rowIndex(int row);
     static std::size_t cellIndex(Cell cell);
     static std::size_t percentageIndex(Cell cell);
 
-    std::array<std::string, 40> questionCaptions_{};
-    std::array<std::string, 40> answers_{};
-    std::array<bool, 40> answerVisible_{};
+    std::array<std::string, kSheetRows> questionCaptions_{};
+    std::array<std::string, kSheetRows> answers_{};
+    std::array<bool, kSheetRows> answerVisible_{};
     std::array<std::string, kCells.size()> captions_{};
     std::array<std::optional<Colour>, kPercentageCells.size()> foregrounds_{};
     std::array<ChangeHandler, kPercentageCells.size()> changeHandlers_{};
     std::array<ButtonState, 2> buttons_{};
-    std::array<bool, 4> eraChecked_{};
+    std::array<bool, kEraCount> eraChecked_{};
     std::vector<Listener> listeners_;
 };
 

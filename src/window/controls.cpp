@@ -43,8 +43,6 @@ void RuleWidget::paintEvent(QPaintEvent* /*event*/) {
 
 AnswerField::AnswerField(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
-    // Hint half-width digits to an input method without restricting input.
-    setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
     // Whatever is typed must show, so a field falls back to other faces for
     // characters that its own lacks. Finding those faces is slow; it waits
     // until the field first holds text, after the window has come up.
@@ -62,9 +60,25 @@ void AnswerField::pasteFirstLine(QClipboard::Mode mode) {
     insert(firstLine(QGuiApplication::clipboard()->text(mode)));
 }
 
+QVariant AnswerField::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // With the input method on, Japanese input methods turn digits into
+    // full-width ones, which look alike in the window's face and are never the
+    // year; a field that declines input methods gets the keys as typed.
+    if (query == Qt::ImEnabled) {
+        return false;
+    }
+    return QLineEdit::inputMethodQuery(query);
+}
+
 void AnswerField::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         pasteFirstLine(QClipboard::Clipboard);
+        return;
+    }
+    // Alt and the logo key with a letter are for the menus and the desktop,
+    // not text: passed on, they type nothing.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        event->ignore();
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -35,10 +35,13 @@ class RuleWidget : public QWidget {
 
 // A single-line answer field without a length limit. As in a native
 // single-line field, pasted or dropped text keeps only its first line.
+// Input methods stay out of it: a year typed on the digit keys arrives as
+// those digits, whatever mode a Japanese input method is in.
 class AnswerField : public QLineEdit {
     Q_OBJECT
   public:
     explicit AnswerField(QWidget* parent);
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

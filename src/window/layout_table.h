@@ -1,5 +1,8 @@
 #pragma once
 
+#include "sheet/drill_sheet.h"
+
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -16,6 +19,8 @@ inline constexpr int kClientWidthTwips = 10920;
 inline constexpr int kClientHeightTwips = 7680;
 
 enum class ControlKind { Label, AnswerField, Button, Rule };
+// The three push buttons, each with its handler.
+enum class Command { Command1, Command2, Command3 };
 enum class Alignment { Left, Centre, Right };
 
 // Pixel sizes are fixed (9 pt = 12 px at 96 dpi) so that the captions fit
@@ -25,6 +30,8 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    int stretch = 100; // per cent of the face's own width
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 inline constexpr int kWindowFontPixels = 12;
 
@@ -36,6 +43,11 @@ struct ControlSpec {
     Alignment alignment = Alignment::Left;
     FontSpec font{};
     bool blackText = false; // a fixed black foreground instead of the default
+    // What the control shows of the sheet or does: the row of a question caption or an
+    // answer field, the cell of a label, the command of a button; none for fixed captions.
+    int row = 0;
+    std::optional<Cell> cell{};
+    std::optional<Command> command{};
 };
 
 // A position and size that are whole pixels, so that none is rounded.

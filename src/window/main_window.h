@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QPushButton;
@@ -14,7 +15,7 @@ class QPushButton;
 namespace vantoriku {
 
 class AnswerField;
-struct FontSpec;
+struct ControlSpec;
 class SheetLabel;
 
 // The main window. It draws the DrillSheet, writes typed answers into it and
@@ -33,14 +34,21 @@ class Form1 : public QMainWindow {
 
     DrillSheet& sheet() { return sheet_; }
     QWidget& clientArea() { return *client_; }
-    static QFont fontFor(const FontSpec& size);
+
+  protected:
+    void moveEvent(QMoveEvent* event) override;
 
   private:
+    QWidget* createControl(const ControlSpec& control);
     void createControls();
     void createMenus();
     void setTabOrder();
     void render(const Member& member);
     void renderAll(); // the whole sheet, once, when the window is built
+    [[nodiscard]] QPushButton* buttonOf(Button button) const;
+    SheetLabel*& cellLabel(Cell cell);
+    void tellFirstAnswer(const QString& text);
+    void placeOnScreen();
 
     DrillSheet sheet_;
     QtMessageBox messageBox_{this};
@@ -48,14 +56,16 @@ class Form1 : public QMainWindow {
     WindowServices& services_;
 
     QWidget* client_ = nullptr;
-    std::array<SheetLabel*, 40> questionLabels_{};
-    std::array<AnswerField*, 40> answerFields_{};
+    std::array<SheetLabel*, kSheetRows> questionLabels_{};
+    std::array<AnswerField*, kSheetRows> answerFields_{};
     std::array<SheetLabel*, kCells.size()> cellLabels_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
-    std::array<QAction*, 4> eraItems_{};
-    bool drawing_ = false; // the window is showing a write of the sheet
+    std::array<QAction*, kEraCount> eraItems_{};
+    bool drawing_ = false;         // the window is showing a write of the sheet
+    bool framed_ = false;          // placed once more, knowing the size of the frame
+    std::optional<int> scoredEra_; // the era whose row the scoring run posted
 };
 
 } // namespace vantoriku

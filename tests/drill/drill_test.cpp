@@ -3,96 +3,162 @@
 using namespace vantoriku;
 using vantoriku::testing::DrillTest;
 
-// Choosing an era writes its events, empties the answers, shows or hides the
-// last ten rows, moves the mark and enables scoring; clearing empties the
-// answers, and only the button enables scoring. Nothing else is written.
-TEST_F(DrillTest, ChoosingAnEraAndClearingWriteOnlyWhatTheyShould) {
-    const std::string chosen = "0:1-40 3:41 2:31-40 1:1-40 7:1-4 5:1";
-    const std::tuple<void (Drill::*)(), int, std::string> steps[] = {
-        {&Drill::jidai4_Click, 4, chosen},         {&Drill::muncliaitem_Click, 4, "1:1-40"},
-        {&Drill::jidai1_Click, 1, chosen},         {&Drill::jidai3_Click, 3, chosen},
-        {&Drill::Command3_Click, 3, "1:1-40 5:1"}, {&Drill::jidai2_Click, 2, chosen}};
-    for (const auto& [handler, era, written] : steps) {
-        sheet.setAnswer(40, "x");
-        drill.Command1_Click(); // disables scoring
+const std::string kChosen = "question Label1 to Label40, caption Label41, shown Text31 to Text40, "
+                            "answer Text1 to Text40, checked jidai1 to jidai4, enabled Command1";
+
+// Choosing an era, whatever came before, writes its events, empties the
+// prompt and every answer, shows the rows it has, moves the mark and enables
+// scoring, and nothing else.
+TEST_F(DrillTest, ChoosingAnEraPutsItsEventsOnAFreshSheet) {
+    for (const int era : {4, 1, 3, 3, 2}) { // era 1 after era 4 shows the last ten rows again
+        SCOPED_TRACE("era " + std::to_string(era));
+        sheet.setAnswer(40, "1000");
+        drill.Command1_Click(); // scores whatever is on the sheet, then disables scoring
         writes();
-        (drill.*handler)();
-        EXPECT_EQ(writes(), written);
-        for (int row = 1; row <= 40; ++row) {
+        drill.selectEra(era);
+        EXPECT_EQ(writes(), kChosen);
+        for (int row = 1; row <= kSheetRows; ++row) {
             const auto question = QuestionBank::question(era, row);
-            EXPECT_EQ(sheet.questionCaption(row), question ? question->event : "") << row;
-            EXPECT_TRUE(sheet.answerVisible(row) == question.has_value() && sheet.answer(row).empty());
+            EXPECT_EQ(sheet.questionCaption(row), question ? question->event : "") << "row " << row;
+            EXPECT_EQ(sheet.answerVisible(row), question.has_value()) << "row " << row;
+            EXPECT_EQ(sheet.answer(row), "") << "row " << row;
         }
-        EXPECT_TRUE(sheet.eraChecked(era) && !sheet.eraChecked(era % 4 + 1));
-        EXPECT_EQ(sheet.enabled(Button::Command1), written != "1:1-40");
+        for (int other = 1; other <= kEraCount; ++other) {
+            EXPECT_EQ(sheet.eraChecked(other), other == era) << "mark of era " << other;
+        }
+        EXPECT_TRUE(sheet.enabled(Button::Command1));
     }
+}
+
+TEST_F(DrillTest, BothClearsEmptyEveryAnswerAndOnlyTheButtonEnablesScoring) {
+    drill.selectEra(4);
+    drill.Command1_Click();
+    writes();
+    drill.muncliaitem_Click();
+    EXPECT_EQ(writes(), "answer Text1 to Text40") << "the menu's clear, hidden rows included";
+    EXPECT_FALSE(sheet.enabled(Button::Command1));
+    drill.Command3_Click();
+    EXPECT_EQ(writes(), "answer Text1 to Text40, enabled Command1") << "the button's clear";
 }
 
 // Each scored row becomes 正解 or its year; the count and its share of the
-// era's rows go to the era's cells; only the exact year text is right.
-TEST_F(DrillTest, ScoringMarksEachRowAndPostsScoreAndPercentage) {
-    const std::tuple<int, int, std::string, std::string> cases[] = {{1, 1, "1/2", "3:47 3:55 4:55"},
-                                                                    {2, 40, "40/100", "3:48 3:56 4:56"},
-                                                                    {3, 39, "39/97", "3:49 3:57 4:57"},
-                                                                    {4, 20, "20/66", "3:54 3:58 4:58 5:2"}};
-    for (const auto& [era, right, posted, cells] : cases) {
-        drill.selectEra(era);
-        answer(era, right, "1000");
+// era's rows, remainder dropped, go to the era's cells; the percentage is
+// coloured inside its write.
+TEST_F(DrillTest, ScoringMarksEachAnswerAndPostsTheCountAndPercentage) {
+    struct Case {
+        int era;
+        int right;
+        const char* score;
+        const char* percentage;
+        const char* cells;
+    };
+    const Case cases[] = {
+        {1, 1, "1", "2", "caption Label47, caption Label55, colour Label55"},
+        {2, 40, "40", "100", "caption Label48, caption Label56, colour Label56"},
+        {3, 39, "39", "97", "caption Label49, caption Label57, colour Label57"},
+        {4, 20, "20", "66", "caption Label54, caption Label58, colour Label58, enabled Command2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("era " + std::to_string(c.era) + " with " + std::to_string(c.right) + " right");
+        drill.selectEra(c.era);
+        answer(c.era, c.right, "1000");
         writes();
         drill.Command1_Click();
-        const Era& e = QuestionBank::era(era);
-        EXPECT_EQ(writes(), "1:1-" + std::to_string(e.rowCount) + " " + cells + " 5:1");
-        EXPECT_EQ(sheet.caption(Cell(e.scoreLabel)) + "/" + sheet.caption(Cell(e.percentageLabel)), posted);
-        for (const Question& q : QuestionBank::questionsOf(era)) {
-            EXPECT_EQ(sheet.answer(q.row), q.row <= right ? "正解" : q.year) << era << "/" << q.row;
+        const int rows = QuestionBank::era(c.era).rowCount;
+        EXPECT_EQ(writes(), "answer Text1 to Text" + std::to_string(rows) + ", " + c.cells + ", enabled Command1");
+        EXPECT_EQ(sheet.caption(eraCells(c.era).score), c.score);
+        EXPECT_EQ(sheet.caption(eraCells(c.era).percentage), c.percentage);
+        for (const Question& q : QuestionBank::questionsOf(c.era)) {
+            EXPECT_EQ(sheet.answer(q.row), q.row <= c.right ? "正解" : q.year) << "row " << q.row;
         }
     }
-    for (const std::string typed : {"538", "0538", " 538", "538 ", "５３８", "538年", "正解", "538\n"}) {
+}
+
+TEST_F(DrillTest, OnlyTheExactYearTextIsRight) {
+    const std::pair<const char*, const char*> answers[] = {
+        {"538", "the year"},        {"0538", "a leading zero"},      {" 538", "a blank before"},
+        {"538 ", "a blank after"},  {"５３８", "full-width digits"}, {"538年", "年 after the digits"},
+        {"正解", "the mark typed"}, {"538\n", "a line break after"},
+    };
+    for (const auto& [typed, what] : answers) {
         drill.selectEra(1);
         sheet.setAnswer(1, typed);
         drill.Command1_Click();
-        EXPECT_EQ(sheet.answer(1) + sheet.caption(Cell::Label47), typed == "538" ? "正解1" : "5380");
+        const bool right = std::string(typed) == "538";
+        EXPECT_EQ(sheet.answer(1), right ? "正解" : "538") << what;
+        EXPECT_EQ(sheet.caption(Cell::Label47), right ? "1" : "0") << what;
     }
-    std::string shown; // no era chosen: a message, then nothing but the flags
-    box.onShow = [&](const std::string& text) { shown += text + writes(); };
-    sheet.setQuestionCaption(1, "");
-    writes();
-    drill.Command1_Click();
-    EXPECT_EQ(shown + "|" + writes(), "時代を選択してください|5:2 5:1");
 }
 
-TEST_F(DrillTest, PercentagesAreGradedInsideTheWriteAndTheTotalRatedInFourLevels) {
+TEST_F(DrillTest, ScoringWithoutAnEraAsksForOneAndOnlyTurnsScoringOff) {
+    std::string writtenBeforeOk = "(no message)";
+    box.onShow = [&](const std::string& text) {
+        EXPECT_EQ(text, "時代を選択してください");
+        writtenBeforeOk = writes();
+    };
+    sheet.setAnswer(1, "538");
+    writes();
+    drill.Command1_Click();
+    EXPECT_EQ(writtenBeforeOk, "");
+    EXPECT_EQ(writes(), "enabled Command1") << "after OK";
+    EXPECT_FALSE(sheet.enabled(Button::Command1));
+    EXPECT_EQ(sheet.answer(1), "538");
+}
+
+TEST_F(DrillTest, PercentagesAreColouredByTheirLeadingNumber) {
     const std::pair<std::string, Colour> grades[] = {{"29", kRed}, {"30", kBlack},  {"78.5", kBlack}, {"79", kBlue},
-                                                     {"", kRed},   {"85点", kBlue}, {"７９", kRed}};
+                                                     {"", kRed},   {"85点", kBlue}, {"７９", kRed},   {"100", kBlue}};
     for (const Cell cell : kPercentageCells) {
         for (const auto& [caption, colour] : grades) {
             sheet.setCaption(cell, caption);
-            EXPECT_EQ(sheet.foreground(cell), colour) << static_cast<int>(cell) << " " << caption;
+            EXPECT_EQ(sheet.foreground(cell), colour)
+                << "Label" << static_cast<int>(cell) << " reading \"" << caption << '"';
         }
     }
-    const std::tuple<std::array<int, 4>, std::string, std::string> totals[] = {
-        {{20, 20, 4, 0}, "44/29", "初級です。残念でした"},   {{20, 20, 5, 0}, "45/30", "中級です。なかなか!!"},
-        {{40, 40, 39, 0}, "119/79", "中級です。なかなか!!"}, {{40, 40, 40, 0}, "120/80", "上級です。すごい!!"},
-        {{40, 40, 40, 29}, "149/99", "上級です。すごい!!"},  {{40, 40, 40, 30}, "150/100", "完璧です。すばらしい!!"}};
-    std::string shown;
-    box.onShow = [&](const std::string& text) { shown = text + sheet.caption(Cell::Label69); };
-    for (const auto& [scores, posted, level] : totals) {
-        for (std::size_t era = 0; era < 4; ++era) {
-            sheet.setCaption(kScoreCells[era], std::to_string(scores[era]));
-        }
-        sheet.setCaption(Cell::Label69, "前");
-        sheet.setEnabled(Button::Command2, true);
-        for (const bool evaluate : {false, true}) { // a click on the total, then the evaluation
-            writes();
-            evaluate ? drill.Command2_Click() : drill.Label64_Click();
-            EXPECT_EQ(writes(), evaluate ? "3:64 3:66 4:66 3:69 5:2" : "3:64 3:66 4:66");
-            EXPECT_EQ(sheet.caption(Cell::Label64) + "/" + sheet.caption(Cell::Label66), posted);
-        }
-        EXPECT_EQ(shown + sheet.caption(Cell::Label69), "あなたのレベルは" + level + "前" + level.substr(0, 6));
-        EXPECT_FALSE(sheet.enabled(Button::Command2));
-    }
-    DrillSheet other; // a drill that is gone grades no more
+    DrillSheet other; // a drill that is gone colours no more
     std::make_unique<Drill>(other, box).reset();
     other.setCaption(Cell::Label55, "0");
-    EXPECT_FALSE(other.foreground(Cell::Label55));
+    EXPECT_FALSE(other.foreground(Cell::Label55)) << "coloured by a drill that is gone";
+}
+
+// The four scores add up to the total and its share of 150 questions; a
+// click on the total posts those two alone, the evaluation rates them too.
+TEST_F(DrillTest, TheEvaluationTotalsTheScoresAndRatesTheLevel) {
+    struct Case {
+        std::array<int, kEraCount> scores;
+        const char* total;
+        const char* percentage;
+        const char* level;
+        const char* comment;
+    };
+    const Case cases[] = {
+        {{20, 20, 4, 0}, "44", "29", "初級", "残念でした"},   {{20, 20, 5, 0}, "45", "30", "中級", "なかなか!!"},
+        {{40, 40, 39, 0}, "119", "79", "中級", "なかなか!!"}, {{40, 40, 40, 0}, "120", "80", "上級", "すごい!!"},
+        {{40, 40, 40, 29}, "149", "99", "上級", "すごい!!"},  {{40, 40, 40, 30}, "150", "100", "完璧", "すばらしい!!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("total ") + c.total);
+        for (int era = 1; era <= kEraCount; ++era) {
+            sheet.setCaption(eraCells(era).score, std::to_string(c.scores[static_cast<std::size_t>(era - 1)]));
+        }
+        sheet.setCaption(Cell::Label69, "前");
+        writes();
+        drill.Label64_Click();
+        EXPECT_EQ(writes(), "caption Label64, caption Label66, colour Label66") << "a click on the total";
+        EXPECT_EQ(sheet.caption(Cell::Label64), c.total);
+        EXPECT_EQ(sheet.caption(Cell::Label66), c.percentage);
+
+        std::string levelWhileShown;
+        box.onShow = [&](const std::string& text) {
+            EXPECT_EQ(text, std::string("あなたのレベルは") + c.level + "です。" + c.comment);
+            levelWhileShown = sheet.caption(Cell::Label69);
+        };
+        sheet.setEnabled(Button::Command2, true);
+        writes();
+        drill.Command2_Click();
+        EXPECT_EQ(writes(), "caption Label64, caption Label66, colour Label66, caption Label69, enabled Command2");
+        EXPECT_EQ(levelWhileShown, "前") << "the level shows only after OK";
+        EXPECT_EQ(sheet.caption(Cell::Label69), c.level);
+        EXPECT_FALSE(sheet.enabled(Button::Command2));
+    }
 }

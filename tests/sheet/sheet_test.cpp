@@ -8,37 +8,56 @@
 
 using namespace vantoriku;
 
-TEST(CellNumberTest, ReadsTheLeadingNumberWritesWholeNumbersRoundsHalfToEven) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
-    // clang-format off
-    const std::pair<std::string, double> read[] = {{"", 0}, {"37", 37}, {"  42", 42}, {"\t7", 7},
-        {"12abc", 12}, {"abc12", 0}, {"3.5", 3.5}, {".5", 0.5}, {"5.", 5}, {"-4", -4}, {"+4", 4},
-        {"--5", 0}, {"1.2.3", 1.2}, {"079", 79}, {"1e3", 1}, {"１２", 0}, {"\u300012", 0},
-        {std::string(400, '9'), inf}, {"0." + std::string(400, '0') + "1", 0}};
-    const std::pair<double, const char*> written[] = {{0.0, "0"}, {-0.0, "0"}, {150, "150"},
-        {2.5, "2.5"}, {1e20, "1e+20"}, {-3, "-3"}};
-    const std::pair<double, std::int32_t> rounded[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-1.5, -2},
-        {2.6, 3}, {1e12, max}, {-1e12, -max - 1}, {std::nan(""), 0}};
-    // clang-format on
-    for (const auto& [text, value] : read) {
-        EXPECT_DOUBLE_EQ(leadingNumber(text), value) << '"' << text << '"';
+TEST(CellNumberTest, ReadsTheLeadingNumberOfACaption) {
+    const std::pair<std::string, double> cases[] = {{"", 0},
+                                                    {"37", 37},
+                                                    {"  42", 42},
+                                                    {"\t7", 7},
+                                                    {"12abc", 12},
+                                                    {"abc12", 0},
+                                                    {"3.5", 3.5},
+                                                    {".5", 0.5},
+                                                    {"5.", 5},
+                                                    {"-4", -4},
+                                                    {"+4", 4},
+                                                    {"--5", 0},
+                                                    {"1.2.3", 1.2},
+                                                    {"079", 79},
+                                                    {"1e3", 1},
+                                                    {"１２", 0},
+                                                    {"\u300012", 0},
+                                                    {std::string(400, '9'), std::numeric_limits<double>::infinity()},
+                                                    {"0." + std::string(400, '0') + "1", 0}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(leadingNumber(text), value) << "reading \"" << text.substr(0, 20) << '"';
     }
-    for (const auto& [value, text] : written) {
+}
+
+TEST(CellNumberTest, WritesNumbersAsPlainDigits) {
+    const std::pair<double, const char*> cases[] = {{0.0, "0"},   {-0.0, "0"},     {150, "150"},
+                                                    {2.5, "2.5"}, {1e20, "1e+20"}, {-3, "-3"}};
+    for (const auto& [value, text] : cases) {
         EXPECT_EQ(doubleText(value), text) << value;
     }
+    EXPECT_EQ(wholeNumberText(37), "37");
+}
+
+TEST(CellNumberTest, RoundsHalfToEvenAndDividesTowardZeroWithinThirtyTwoBits) {
+    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    const std::pair<double, std::int32_t> rounded[] = {{0.5, 0}, {1.5, 2},    {2.5, 2},          {-1.5, -2},
+                                                       {2.6, 3}, {1e12, max}, {-1e12, -max - 1}, {std::nan(""), 0}};
     for (const auto& [value, whole] : rounded) {
         EXPECT_EQ(roundHalfEvenToInt32(value), whole) << value;
     }
-    EXPECT_EQ(wholeNumberText(37) + " " + std::to_string(divideTruncating(-7, 2)), "37 -3");
-    EXPECT_EQ(divideTruncating(-max - 1, -1), max);
+    EXPECT_EQ(divideTruncating(-7, 2), -3);
+    EXPECT_EQ(divideTruncating(-max - 1, -1), max) << "the one quotient that overflows";
     EXPECT_THROW(divideTruncating(1, 0), std::invalid_argument);
 }
 
 TEST(DrillSheetTest, RefusesMembersThatAreNotThere) {
     DrillSheet sheet;
     EXPECT_THROW(sheet.setAnswer(41, "x"), std::out_of_range);
-    EXPECT_THROW((void)sheet.foreground(Cell::Label47),
-                 std::out_of_range);                                   // a score cell has no colour
-    EXPECT_TRUE(cellOfLabel(54) == Cell::Label54 && !cellOfLabel(50)); // 50 is a unit label
+    EXPECT_THROW(sheet.setEraChecked(5, true), std::out_of_range);
+    EXPECT_THROW((void)sheet.foreground(Cell::Label47), std::out_of_range) << "a score cell has no colour";
+    EXPECT_THROW((void)Member::ofEra(1).row(), std::logic_error) << "an era's mark has no row";
 }

@@ -39,19 +39,32 @@ struct BoxCloser {
     QStringList shown;
 };
 
+inline std::string str(const QString& text) {
+    return text.toStdString();
+}
+
 // One shown main window per test, and what a user does with it.
 class Form1Test : public ::testing::Test {
   protected:
-    Form1Test() { form.Form_Load(); }
+    Form1Test() {
+        form.Form_Load();
+        // On Wayland, only once the compositor gives it the keyboard.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == form.windowHandle(); }))
+            << "the window system did not activate the window";
+    }
     template <typename T = QWidget> T* control(const QString& name) {
         T* widget = form.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
+        EXPECT_NE(widget, nullptr) << "no control " << str(name);
         return widget;
     }
     QLineEdit* field(int row) { return control<QLineEdit>("Text" + QString::number(row)); }
     QString caption(const char* label) { return control<QLabel>(label)->text(); }
     void trigger(const char* action) { control<QAction>(action)->trigger(); }
     void click(const char* widget) { QTest::mouseClick(control(widget), Qt::LeftButton); }
+    // What a screen reader asks of a control.
+    QString spoken(QWidget* widget, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(widget)->text(what);
+    }
     NoServices services;
     Form1 form{services};
 };

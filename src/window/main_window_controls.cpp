@@ -1,0 +1,186 @@
+#include "content/question_bank.h"
+#include "window/appearance.h"
+#include "window/controls.h"
+#include "window/layout_table.h"
+#include "window/main_window.h"
+#include "window/spoken_texts.h"
+#include "window/utf8.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleFactory>
+
+// The window's controls and menus, made from the layout table and wired to the handlers.
+namespace vantoriku {
+namespace {
+
+QRect pixelRect(const ControlSpec& control) {
+    return {pixels(control.left), pixels(control.top), pixels(control.width),
+            pixels(control.height)};
+}
+
+Qt::Alignment alignmentOf(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Centre:
+        return Qt::AlignHCenter;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+SheetLabel*& Form1::cellLabel(Cell cell) {
+    return cellLabels_[static_cast<std::size_t>(std::ranges::find(kCells, cell) - kCells.begin())];
+}
+
+QWidget* Form1::createControl(const ControlSpec& control) {
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new SheetLabel(client_);
+        label->setText(qString(control.caption));
+        label->setAlignment(alignmentOf(control.alignment) | Qt::AlignTop);
+        if (control.blackText) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(palette);
+        }
+        if (control.row != 0) {
+            questionLabels_[static_cast<std::size_t>(control.row - 1)] = label;
+        } else if (control.cell) {
+            cellLabel(*control.cell) = label;
+            label->setAccessibleDescription(cellName(*control.cell));
+        }
+        if (control.cell == Cell::Label64) {
+            connect(label, &SheetLabel::clicked, this, [this] { drill_.Label64_Click(); });
+        }
+        return label;
+    }
+    case ControlKind::AnswerField: {
+        auto* field = new AnswerField(client_);
+        answerFields_[static_cast<std::size_t>(control.row - 1)] = field;
+        // Typing, input methods, paste, undo, drops and assistive tools all
+        // change the text; the window's own writes are already in the sheet.
+        connect(field, &QLineEdit::textChanged, this,
+                [this, row = control.row](const QString& text) {
+                    if (!drawing_) {
+                        sheet_.setAnswer(row, text.toStdString());
+                    }
+                });
+        return field;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(qString(control.caption), client_);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        switch (*control.command) {
+        case Command::Command1:
+            command1_ = button;
+            connect(button, &QPushButton::clicked, this, [this] {
+                // The results begin in the first answer. The focus goes there
+                // first: a screen reader, told of it before the writes, reads
+                // the field as the run leaves it, the era's result with it.
+                answerFields_[0]->setFocus(Qt::OtherFocusReason);
+                drill_.Command1_Click();
+                if (const auto era = std::exchange(scoredEra_, std::nullopt)) {
+                    tellFirstAnswer(eraResult(sheet_, *era));
+                }
+            });
+            break;
+        case Command::Command2:
+            command2_ = button;
+            connect(button, &QPushButton::clicked, this, [this] { drill_.Command2_Click(); });
+            break;
+        case Command::Command3:
+            command3_ = button;
+            connect(button, &QPushButton::clicked, this, [this] { drill_.Command3_Click(); });
+            break;
+        }
+        return button;
+    }
+    case ControlKind::Rule:
+        return new RuleWidget(client_);
+    }
+    return nullptr;
+}
+
+void Form1::createControls() {
+    for (const ControlSpec& control : layoutTable()) {
+        QWidget* widget = createControl(control);
+        widget->setObjectName(qString(control.name));
+        widget->setGeometry(pixelRect(control));
+        if (control.font != FontSpec{}) {
+            widget->setFont(fontFor(control.font));
+        }
+    }
+}
+
+void Form1::createMenus() {
+    menuBar()->setNativeMenuBar(false); // the client area starts right below it
+    menuBar()->setObjectName("menuBar");
+    const auto addMenu = [this](const char* name, const char* title) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        menu->setObjectName(name);
+        menu->setFont(font());
+        menu->setPalette(palette());
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const char* name, std::string_view title,
+                                auto handler) {
+        QAction* action = menu->addAction(qString(title));
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* file = addMenu("munfail", "ファイル");
+    addItem(file, "munprintitem", "印刷", [this] { munprintitem_Click(); });
+    addItem(file, "muncliaitem", "クリア", [this] { drill_.muncliaitem_Click(); });
+    file->addSeparator()->setObjectName("mun");
+    addItem(file, "munquititem", "終了", [this] { munquititem_Click(); });
+
+    QMenu* eras = addMenu("munjidai", "時代選択");
+    auto* marks = new CheckedMarkOnlyStyle(QStyleFactory::create(style()->name()));
+    marks->setParent(eras);
+    eras->setStyle(marks);
+    for (const Era& era : QuestionBank::eras()) {
+        const std::string name(era.menuItem);
+        QAction* item = addItem(eras, name.c_str(), era.menuCaption, [this, number = era.number] {
+            drill_.selectEra(number);
+            // The drill starts over at the first question, which is then heard at once.
+            answerFields_[0]->setFocus(Qt::OtherFocusReason);
+        });
+        // Qt toggles the mark before triggered(); the selection then sets it from the sheet.
+        item->setCheckable(true);
+        eraItems_[static_cast<std::size_t>(era.number - 1)] = item;
+    }
+
+    QMenu* help = addMenu("help", "ヘルプ");
+    addItem(help, "mokuji", "目次", [this] { mokuji_Click(); });
+
+    // F10 opens the menus, as on other desktop programs; the items themselves have no keys.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
+void Form1::setTabOrder() {
+    QWidget* previous = answerFields_[0];
+    const auto chain = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (std::size_t i = 1; i < answerFields_.size(); ++i) {
+        chain(answerFields_[i]);
+    }
+    chain(command1_);
+    chain(command2_);
+    chain(command3_);
+}
+
+} // namespace vantoriku

@@ -1,0 +1,49 @@
+#include "window/spoken_texts.h"
+
+#include "content/question_bank.h"
+#include "drill/drill.h"
+#include "window/utf8.h"
+
+namespace vantoriku {
+namespace {
+
+QString gradeWords(Colour colour) {
+    const Grade* grade = gradeWithColour(colour);
+    return grade != nullptr ? qString(grade->words) : QString();
+}
+
+} // namespace
+
+QString cellName(Cell cell) {
+    if (const auto era = eraOfCell(cell)) {
+        const QString name = qString(QuestionBank::era(*era).menuCaption);
+        return name +
+               (eraCells(*era).score == cell ? QStringLiteral(" 得点") : QStringLiteral(" 正答率"));
+    }
+    switch (cell) {
+    case Cell::Label64:
+        return QStringLiteral("総合 得点");
+    case Cell::Label66:
+        return QStringLiteral("総合 正答率");
+    case Cell::Label69:
+        return QStringLiteral("レベル");
+    default:
+        return {};
+    }
+}
+
+QString gradedCellName(Cell cell, Colour colour) {
+    return cellName(cell) + QStringLiteral("、") + gradeWords(colour);
+}
+
+QString eraResult(const DrillSheet& sheet, int era) {
+    const EraCells& cells = eraCells(era);
+    const auto colour = sheet.foreground(cells.percentage);
+    return QStringLiteral("%1 %2点 %3%、%4")
+        .arg(qString(QuestionBank::era(era).menuCaption),
+             QString::fromStdString(sheet.caption(cells.score)),
+             QString::fromStdString(sheet.caption(cells.percentage)),
+             colour ? gradeWords(*colour) : QString());
+}
+
+} // namespace vantoriku

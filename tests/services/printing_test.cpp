@@ -1,0 +1,148 @@
+#include "content/question_bank.h"
+#include "services/desktop_services.h"
+#include "window/window_fixture.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <dlfcn.h>
+
+using namespace vantoriku;
+using vantoriku::testing::str;
+
+namespace {
+
+// Points libcups, which Qt's print plugin loads and the program uses, at a server.
+void useServer(const QByteArray& socket) {
+    (void)QPrinterInfo::availablePrinterNames();
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    reinterpret_cast<void (*)(const char*)>(dlsym(cups, "cupsSetServer"))(socket.constData());
+}
+
+// How dark the area is, or how many of its pixels are red.
+int inkIn(const QImage& image, const QRect& area, bool red = false) {
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            ink += red ? (qRed(pixel) > 150 && qGreen(pixel) < 100 ? 1 : 0) : 255 - qGray(pixel);
+        }
+    }
+    return ink;
+}
+
+// The real window printing on the print server of with_cups.sh, whose
+// default is a cups-pdf queue that writes what it prints into pdf/.
+class PrintingTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("VANTORIKU_TEST_CUPS_ROOT")) {
+            GTEST_SKIP() << "needs the print server of tests/services/with_cups.sh";
+        }
+        form.Form_Load();
+        useServer(qgetenv("CUPS_SERVER"));
+    }
+    // 印刷, and what the box that it showed said, if it showed one.
+    QString print() {
+        const vantoriku::testing::BoxCloser boxes;
+        form.findChild<QAction*>("munprintitem")->trigger();
+        EXPECT_TRUE(form.findChild<QWidget*>("Command1")->isVisible()) << "採点 is not shown again";
+        EXPECT_TRUE(form.findChild<QWidget*>("Command2")->isVisible()) << "総合評価 is not shown again";
+        return boxes.shown.value(0);
+    }
+    // The file that the queue made of the job, once it is whole.
+    QString printed() {
+        const QDir out(root + "/pdf");
+        const auto whole = [&out] {
+            QFile pdf(out.filePath(out.entryList({"*.pdf"}).value(0)));
+            return pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF");
+        };
+        EXPECT_TRUE(QTest::qWaitFor(whole, 20000)) << "nothing printed";
+        return out.filePath(out.entryList({"*.pdf"}).value(0));
+    }
+    // Each page of the file as the screen would draw it: one pixel of the
+    // window to one pixel, from the corner of the page's printable area.
+    QList<QImage> pagesAtTheWindowsScale(const QString& pdf) {
+        const QRectF area = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout().paintRect(QPageLayout::Point);
+        const double dpi = 72.0 * form.clientArea().width() / area.width();
+        const QString prefix = root + "/page";
+        QProcess::execute("pdftoppm", {"-r", QString::number(dpi, 'f', 4), "-png", pdf, prefix});
+        QList<QImage> pages;
+        for (const QString& png : QDir(root).entryList({"page*.png"}, QDir::Files, QDir::Name)) {
+            const QImage page(root + "/" + png);
+            pages << page.copy(QRectF(area.topLeft() * dpi / 72, form.clientArea().size()).toRect());
+        }
+        return pages;
+    }
+
+    const QString root = qEnvironmentVariable("VANTORIKU_TEST_CUPS_ROOT");
+    const QString queue = qEnvironmentVariable("VANTORIKU_TEST_CUPS_QUEUE");
+    DesktopServices services;
+    Form1 form{services};
+};
+
+} // namespace
+
+// What the page shows, control by control, against the window's own image:
+// the whole sheet, the letters in the weight, slant and underline the screen
+// gives them, the score cells in their colours, and neither main button.
+TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
+    form.findChild<QAction*>("jidai1")->trigger();
+    for (const Question& q : QuestionBank::questionsOf(1)) {
+        form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
+    }
+    QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(str(print()), "") << "printing said something";
+    const QList<QImage> pages = pagesAtTheWindowsScale(printed());
+    ASSERT_EQ(pages.size(), 1) << "pages printed";
+    for (const char* button : {"Command1", "Command2"}) {
+        form.findChild<QWidget*>(button)->hide(); // as when printing
+    }
+    const QImage screen = form.clientArea().grab().toImage();
+    for (const char* name : {"Label1", "Text1", "Text3", "Label31", "Text40", "Command3", "Label42", "Label43",
+                             "Label47", "Label55", "Label60", "Label67", "Shape1", "Label63", "Label68"}) {
+        const QRect cell = form.findChild<QWidget*>(name)->geometry();
+        const int onScreen = inkIn(screen, cell);
+        const int onPage = inkIn(pages[0], cell);
+        // Rasterisers differ: a tenth or two either way; a lost bold weighs a third.
+        EXPECT_NEAR(onPage, onScreen, 0.25 * onScreen) << name << " on the page against the screen";
+    }
+    const QRect percentage = form.findChild<QWidget*>("Label55")->geometry();
+    const int red = inkIn(screen, percentage, true);
+    EXPECT_NEAR(inkIn(pages[0], percentage, true), red, 0.25 * red) << "red of Label55 on the page against the screen";
+}
+
+TEST_F(PrintingTest, ADefaultInstancePrintsWithItsOwnOptions) {
+    QDir().mkpath(QDir::homePath() + "/.cups");
+    QFile options(QDir::homePath() + "/.cups/lpoptions");
+    ASSERT_TRUE(options.open(QIODevice::WriteOnly));
+    options.write(("Dest " + queue + "/twice copies=2\nDefault " + queue + "/twice\n").toUtf8());
+    options.close();
+    ASSERT_EQ(str(QPrinterInfo::defaultPrinter().printerName()), str(queue + "/twice"));
+    EXPECT_EQ(str(print()), "") << "printing said something";
+    EXPECT_FALSE(printed().isEmpty());
+    const auto pageLog = [this] {
+        QFile log(root + "/log/page_log");
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pageLog().contains(" total 2 "); }, 10000))
+        << "the job's pages in the page log, with the instance's two copies: " << str(pageLog());
+}
+
+TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrint) {
+    const auto onQueue = [&](const char* command) {
+        QProcess::execute(command, {"-h", qgetenv("CUPS_SERVER"), queue});
+    };
+    const std::tuple<std::function<void()>, std::function<void()>, QString, const char*> failures[] = {
+        {[] { useServer("/nonexistent/cups.sock"); }, [] { useServer(qgetenv("CUPS_SERVER")); },
+         "^既定のプリンターがないため、印刷できませんでした。$", "no print server"},
+        {[&] { onQueue("cupsreject"); }, [&] { onQueue("cupsaccept"); },
+         "^プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。$", "a queue that rejects jobs"},
+        {[] { qputenv("TMPDIR", "/proc"); }, [] { qunsetenv("TMPDIR"); }, // nothing can be made there
+         "^プリンター「" + queue + "」で印刷を始められませんでした。$", "no room for the page"}};
+    for (const auto& [cause, mend, message, what] : failures) {
+        cause();
+        const QString shown = print();
+        mend();
+        EXPECT_TRUE(QRegularExpression(message).match(shown).hasMatch()) << what << ": " << str(shown);
+    }
+}
