@@ -35,8 +35,8 @@ TEST(QuestionBankTest, FindsAnEraOnlyByItsWholeFirstEvent) {
         EXPECT_EQ(QuestionBank::eraByFirstEvent(std::string(era.firstEvent))->number, era.number);
     }
     const std::pair<const char*, const char*> others[] = {{"仏教伝来 ", "a trailing blank"},
-                                                          {"仏教", "the start of a first event"},
-                                                          {"", "the empty text"},
+                                                          {"仏教", "a first event's start"},
+                                                          {"", "empty"},
                                                           {"聖徳太子が推古天皇の摂政となる", "row 2"}};
     for (const auto& [text, what] : others) {
         EXPECT_FALSE(QuestionBank::eraByFirstEvent(text)) << what;
@@ -45,8 +45,7 @@ TEST(QuestionBankTest, FindsAnEraOnlyByItsWholeFirstEvent) {
 
 TEST(QuestionBankTest, HasAQuestionOnlyForTheRowsOfAnEra) {
     struct Row {
-        int era;
-        int row;
+        int era, row;
         const char* year; // empty: no question there
     };
     const Row rows[] = {{1, 1, "538"}, {1, 23, "939"}, {1, 24, "1016"}, {1, 40, "1334"}, {4, 30, "1998"},

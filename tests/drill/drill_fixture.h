@@ -14,31 +14,20 @@ struct TestBox : MessageBox {
     std::function<void(const std::string&)> onShow = [](const std::string&) {};
 };
 
-// What a write touched, in the window's words: "answer Text3", "caption Label47",
-// "colour Label55", "enabled Command2", "checked jidai1".
+// What a write touched, in the window's words: "answer Text3", "colour Label55", "enabled Command2".
 inline std::string named(const Member& m) {
     using Kind = Member::Kind;
-    const auto label = [](Cell cell) { return "Label" + std::to_string(static_cast<int>(cell)); };
-    const auto button = [](Button b) { return b == Button::Command1 ? "Command1" : "Command2"; };
+    static const char* const words[] = {"question Label", "answer Text", "shown Text", "caption Label",
+                                        "colour Label",   "enabled ",    "shown ",     "checked jidai"};
+    const std::string word = words[static_cast<int>(m.kind())];
     switch (m.kind()) {
-    case Kind::QuestionCaption:
-        return "question Label" + std::to_string(m.row());
-    case Kind::Answer:
-        return "answer Text" + std::to_string(m.row());
-    case Kind::AnswerVisible:
-        return "shown Text" + std::to_string(m.row());
     case Kind::Caption:
-        return "caption " + label(m.cell());
-    case Kind::Foreground:
-        return "colour " + label(m.cell());
+    case Kind::Foreground: return word + std::to_string(static_cast<int>(m.cell()));
     case Kind::ButtonEnabled:
-        return std::string("enabled ") + button(m.button());
-    case Kind::ButtonVisible:
-        return std::string("shown ") + button(m.button());
-    case Kind::EraChecked:
-        return "checked jidai" + std::to_string(m.era());
+    case Kind::ButtonVisible: return word + (m.button() == Button::Command1 ? "Command1" : "Command2");
+    case Kind::EraChecked: return word + std::to_string(m.era());
+    default: return word + std::to_string(m.row());
     }
-    return "?";
 }
 
 // A drill on a sheet whose writes are logged, so that a test can name all that
@@ -48,17 +37,16 @@ class DrillTest : public ::testing::Test {
     DrillTest() {
         sheet.addListener([this](const Member& m) { log_.push_back(named(m)); });
     }
-    // The writes since the last call, in order, a run of rising numbers as one:
+    // The writes since the last call in order, a run of rising numbers as one:
     // "answer Text1 to Text40, caption Label47".
     std::string writes() {
         std::string out;
-        for (std::size_t i = 0; i < log_.size(); ++i) {
-            std::size_t last = i;
+        for (std::size_t first = 0, last = 0; first < log_.size(); first = ++last) {
             while (last + 1 < log_.size() && follows(log_[last], log_[last + 1])) {
                 ++last;
             }
-            out += (out.empty() ? "" : ", ") + log_[i] + (last > i ? " to " + number(log_[last]) : "");
-            i = last;
+            out += (out.empty() ? "" : ", ") + log_[first];
+            out += last > first ? " to " + log_[last].substr(log_[last].find(' ') + 1) : "";
         }
         log_.clear();
         return out;
@@ -75,12 +63,11 @@ class DrillTest : public ::testing::Test {
     Drill drill{sheet, box};
 
   private:
-    // "answer Text3" -> "Text3"; a run continues while the word is the same and the number rises by one.
-    static std::string number(const std::string& write) { return write.substr(write.find(' ') + 1); }
+    // "answer Text3" is followed by "answer Text4": the same words, the next number.
     static bool follows(const std::string& a, const std::string& b) {
-        const auto digits = [](const std::string& s) { return s.find_first_of("0123456789"); };
-        return a.substr(0, digits(a)) == b.substr(0, digits(b)) &&
-               std::stoi(b.substr(digits(b))) == std::stoi(a.substr(digits(a))) + 1;
+        const std::size_t digits = a.find_first_of("0123456789");
+        return digits == b.find_first_of("0123456789") && a.compare(0, digits, b, 0, digits) == 0 &&
+               std::stoi(b.substr(digits)) == std::stoi(a.substr(digits)) + 1;
     }
     std::vector<std::string> log_;
 };
