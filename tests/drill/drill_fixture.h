@@ -42,20 +42,13 @@ class DrillTest : public ::testing::Test {
     std::string writes() {
         std::string out;
         for (std::size_t first = 0, last = 0; first < log_.size(); first = ++last) {
-            while (last + 1 < log_.size() && follows(log_[last], log_[last + 1])) {
+            while (last + 1 < log_.size() && follows(log_[last], log_[last + 1]))
                 ++last;
-            }
             out += (out.empty() ? "" : ", ") + log_[first];
             out += last > first ? " to " + log_[last].substr(log_[last].find(' ') + 1) : "";
         }
         log_.clear();
         return out;
-    }
-    // The right year in the era's first `right` rows, `wrong` in the others.
-    void answer(int era, int right, const std::string& wrong = "") {
-        for (const Question& q : QuestionBank::questionsOf(era)) {
-            sheet.setAnswer(q.row, q.row <= right ? std::string(q.year) : wrong);
-        }
     }
 
     DrillSheet sheet;

@@ -35,9 +35,8 @@ int inkIn(const QImage& image, const QRect& area, bool red = false) {
 class PrintingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (root.isEmpty()) {
+        if (root.isEmpty())
             GTEST_SKIP() << "needs the print server of tests/services/with_cups.sh";
-        }
         form.Form_Load();
         useServer(qgetenv("CUPS_SERVER"));
     }
@@ -76,16 +75,14 @@ class PrintingTest : public ::testing::Test {
 // percentage in its colour, and neither main button.
 TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
     form.findChild<QAction*>("jidai1")->trigger();
-    for (const Question& q : QuestionBank::questionsOf(1)) {
+    for (const Question& q : QuestionBank::questionsOf(1))
         form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
-    }
     QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(str(print()), "") << "printing said something";
     EXPECT_TRUE(form.findChild<QWidget*>("Command1")->isVisible()) << "採点 is not shown again";
     const QImage page = printedPage();
-    for (const char* button : {"Command1", "Command2"}) {
+    for (const char* button : {"Command1", "Command2"})
         form.findChild<QWidget*>(button)->hide(); // as when printing
-    }
     const QImage screen = form.clientArea().grab().toImage();
     for (const char* name : {"Label1", "Text1", "Text3", "Label31", "Text40", "Command1", "Command3", "Label42",
                              "Label43", "Label47", "Label60", "Label67", "Shape1", "Label63", "Label68"}) {

@@ -10,14 +10,11 @@ using namespace vantoriku;
 
 TEST(CellNumberTest, ReadsTheLeadingNumberOfACaption) {
     const std::string nines(400, '9'), tiny = "0." + std::string(400, '0') + "1";
-    const std::pair<std::string, double> cases[] = {
-        {"", 0},        {"37", 37},      {"  42", 42},
-        {"\t7", 7},     {"12abc", 12},   {"abc12", 0},
-        {"3.5", 3.5},   {".5", .5},      {"5.", 5},
-        {"-4", -4},     {"+4", 4},       {"--5", 0},
-        {"1.2.3", 1.2}, {"079", 79},     {"1e3", 1},
-        {"１２", 0},    {"\u300012", 0}, {nines, std::numeric_limits<double>::infinity()},
-        {tiny, 0}};
+    // clang-format off
+    const std::pair<std::string, double> cases[] = {{"", 0}, {"37", 37}, {"  42", 42}, {"\t7", 7}, {"12abc", 12},
+        {"abc12", 0}, {"3.5", 3.5}, {".5", .5}, {"5.", 5}, {"-4", -4}, {"+4", 4}, {"--5", 0}, {"1.2.3", 1.2},
+        {"079", 79}, {"1e3", 1}, {"１２", 0}, {"\u300012", 0}, {nines, std::numeric_limits<double>::infinity()}, {tiny, 0}};
+    // clang-format on
     for (const auto& [text, value] : cases) {
         EXPECT_DOUBLE_EQ(leadingNumber(text), value)
             << "reading \"" << (text.size() > 20 ? "a long text" : text) << '"';
@@ -27,16 +24,14 @@ TEST(CellNumberTest, ReadsTheLeadingNumberOfACaption) {
 TEST(CellNumberTest, WritesNumbersAsPlainDigitsRoundsHalfToEvenAndDividesTowardZero) {
     const std::pair<double, const char*> written[] = {{0.0, "0"},   {-0.0, "0"},     {150, "150"},
                                                       {2.5, "2.5"}, {1e20, "1e+20"}, {-3, "-3"}};
-    for (const auto& [value, text] : written) {
+    for (const auto& [value, text] : written)
         EXPECT_EQ(doubleText(value), text) << value;
-    }
     EXPECT_EQ(wholeNumberText(37), "37");
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();
     const std::pair<double, std::int32_t> rounded[] = {{0.5, 0}, {1.5, 2},    {2.5, 2},          {-1.5, -2},
                                                        {2.6, 3}, {1e12, max}, {-1e12, -max - 1}, {std::nan(""), 0}};
-    for (const auto& [value, whole] : rounded) {
+    for (const auto& [value, whole] : rounded)
         EXPECT_EQ(roundHalfEvenToInt32(value), whole) << "rounding " << value;
-    }
     EXPECT_EQ(divideTruncating(-7, 2), -3);
     EXPECT_EQ(divideTruncating(-max - 1, -1), max) << "the one quotient that overflows";
     EXPECT_THROW(divideTruncating(1, 0), std::invalid_argument);
