@@ -110,7 +110,7 @@ class Member {
 
   private:
     constexpr Member(Kind kind, int index) : kind_(kind), index_(index) {}
-    int checked(std::initializer_list<Kind> kinds) const;
+    [[nodiscard]] int checked(std::initializer_list<Kind> kinds) const;
 
     Kind kind_;
     int index_;

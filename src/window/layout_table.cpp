@@ -91,8 +91,9 @@ constexpr ControlSpec rowControl(int n, ControlKind kind) {
 }
 
 // Caption and field of each row in turn.
-constexpr std::array<ControlSpec, 2 * kSheetRows> kRows = [] {
-    std::array<ControlSpec, 2 * kSheetRows> rows{};
+constexpr std::size_t kRowControls = 2 * static_cast<std::size_t>(kSheetRows);
+constexpr std::array<ControlSpec, kRowControls> kRows = [] {
+    std::array<ControlSpec, kRowControls> rows{};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i] =
             rowControl(static_cast<int>(i / 2) + 1, i % 2 == 0 ? L : ControlKind::AnswerField);
