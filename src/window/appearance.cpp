@@ -56,11 +56,7 @@ QPalette lightPalette() {
     palette.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
     palette.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD7));
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1));
-    palette.setColor(QPalette::ToolTipText, Qt::black);
     palette.setColor(QPalette::PlaceholderText, Qt::darkGray);
-    palette.setColor(QPalette::Link, QColor(0x00, 0x00, 0xEE));
-    palette.setColor(QPalette::LinkVisited, QColor(0x55, 0x1A, 0x8B));
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
         palette.setColor(QPalette::Disabled, role, QColor(0x6D, 0x6D, 0x6D));
     }

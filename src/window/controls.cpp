@@ -19,10 +19,9 @@ QString firstLine(const QString& text) {
 
 } // namespace
 
-SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) {
+SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) { // like every label, it takes no focus
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void SheetLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -32,9 +31,7 @@ void SheetLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-RuleWidget::RuleWidget(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+RuleWidget::RuleWidget(QWidget* parent) : QWidget(parent) {}
 
 void RuleWidget::paintEvent(QPaintEvent* /*event*/) {
     // A one-pixel outline of a one-pixel-high rectangle is the rectangle itself.

@@ -76,9 +76,8 @@ QWidget* Form1::createControl(const ControlSpec& control) {
         return field;
     }
     case ControlKind::Button: {
+        // Outside a dialog no push button is the default one, which Enter would press.
         auto* button = new QPushButton(qString(control.caption), client_);
-        button->setAutoDefault(false);
-        button->setDefault(false);
         switch (*control.command) {
         case Command::Command1:
             command1_ = button;

@@ -7,7 +7,6 @@ namespace vantoriku {
 void QtMessageBox::show(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, parent_);
-    box.setObjectName("messageBox");
     if (parent_ != nullptr) {
         // A box is a window of its own and would take the desktop's colours
         // and font; keep the main window's.

@@ -35,16 +35,12 @@ TEST(QuestionBankTest, FindsAnEraOnlyByItsWholeFirstEvent) {
 }
 
 TEST(QuestionBankTest, HasAQuestionOnlyForTheRowsOfAnEra) {
-    struct Row {
-        int era, row;
-        const char* year; // empty: no question there
-    };
-    const Row rows[] = {{1, 1, "538"}, {1, 23, "939"}, {1, 24, "1016"}, {1, 40, "1334"}, {4, 30, "1998"},
-                        {4, 31, ""},   {1, 41, ""},    {1, 0, ""},      {0, 1, ""},      {5, 1, ""}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(QuestionBank::question(r.era, r.row).value_or(Question{}).year, r.year)
-            << "era " << r.era << ", row " << r.row;
-    }
+    // clang-format off
+    const std::tuple<int, int, const char*> rows[] = {{1, 1, "538"}, {1, 23, "939"}, {1, 24, "1016"}, {1, 40, "1334"},
+        {4, 30, "1998"}, {4, 31, ""}, {1, 41, ""}, {1, 0, ""}, {0, 1, ""}, {5, 1, ""}}; // era, row, year; "": none
+    // clang-format on
+    for (const auto& [era, row, year] : rows)
+        EXPECT_EQ(QuestionBank::question(era, row).value_or(Question{}).year, year) << "era " << era << ", row " << row;
     EXPECT_THROW(QuestionBank::era(0), std::out_of_range);
     EXPECT_THROW(QuestionBank::era(5), std::out_of_range);
 }

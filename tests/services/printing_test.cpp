@@ -35,8 +35,7 @@ int inkIn(const QImage& image, const QRect& area, bool red = false) {
 class PrintingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (root.isEmpty())
-            GTEST_SKIP() << "needs the print server of tests/services/with_cups.sh";
+        ASSERT_FALSE(root.isEmpty()) << "run under tests/services/with_cups.sh, which starts a print server";
         form.Form_Load();
         useServer(qgetenv("CUPS_SERVER"));
     }
@@ -79,7 +78,6 @@ TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
         form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
     QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(str(print()), "") << "printing said something";
-    EXPECT_TRUE(form.findChild<QWidget*>("Command1")->isVisible()) << "採点 is not shown again";
     const QImage page = printedPage();
     for (const char* button : {"Command1", "Command2"})
         form.findChild<QWidget*>(button)->hide(); // as when printing
@@ -127,6 +125,5 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrint) {
         const QString shown = print();
         mend();
         EXPECT_TRUE(QRegularExpression(message).match(shown).hasMatch()) << what << ": " << str(shown);
-        EXPECT_TRUE(form.findChild<QWidget*>("Command2")->isVisible()) << "総合評価 is not shown again, " << what;
     }
 }
