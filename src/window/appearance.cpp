@@ -33,8 +33,8 @@ QFont fontFor(const FontSpec& spec) {
     QFont font;
     font.setFamilies(installedFamilies());
     font.setStyleHint(QFont::SansSerif);
-    // The listed faces hold every fixed caption (a test checks it), so skip the
-    // per-script fallback search that otherwise dominates start-up.
+    // The listed Japanese faces hold every character of the fixed captions, so skip
+    // the per-script fallback search that otherwise dominates start-up.
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setPixelSize(spec.pixelSize == 0 ? kWindowFontPixels : spec.pixelSize);
     font.setBold(spec.bold);
