@@ -27,13 +27,6 @@ TEST(QuestionBankTest, HoldsEveryEraAndQuestionExactly) {
     EXPECT_FALSE(std::getline(fromBank, actual)) << "the bank has more than question_bank.txt: " << actual;
 }
 
-TEST(QuestionBankTest, FindsAnEraOnlyByItsWholeFirstEvent) {
-    for (const Era& era : QuestionBank::eras())
-        EXPECT_EQ(QuestionBank::eraByFirstEvent(std::string(era.firstEvent))->number, era.number);
-    for (const char* other : {"仏教伝来 ", "仏教", "", "聖徳太子が推古天皇の摂政となる"})
-        EXPECT_FALSE(QuestionBank::eraByFirstEvent(other)) << "found an era by \"" << other << '"';
-}
-
 TEST(QuestionBankTest, HasAQuestionOnlyForTheRowsOfAnEra) {
     // clang-format off
     const std::tuple<int, int, const char*> rows[] = {{1, 1, "538"}, {1, 23, "939"}, {1, 24, "1016"}, {1, 40, "1334"},

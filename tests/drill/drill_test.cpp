@@ -60,29 +60,6 @@ TEST_F(DrillTest, ScoringMarksEachAnswerAndPostsTheCountAndPercentage) {
     }
 }
 
-// No trimming and no folding: only the year's own text is right.
-TEST_F(DrillTest, OnlyTheExactYearTextIsRight) {
-    for (const char* typed : {"0538", " 538", "538 ", "５３８", "538年", "正解"}) {
-        drill.selectEra(1);
-        sheet.setAnswer(1, typed);
-        drill.Command1_Click();
-        EXPECT_EQ(sheet.caption(Cell::Label47), "0") << "\"" << typed << "\" for 538 was counted right";
-    }
-}
-
-TEST_F(DrillTest, ScoringWithoutAnEraAsksForOneAndOnlyTurnsScoringOff) {
-    std::string writtenBeforeOk = "(no message)";
-    box.onShow = [&](const std::string& text) {
-        EXPECT_EQ(text, "時代を選択してください");
-        writtenBeforeOk = writes();
-    };
-    writes();
-    drill.Command1_Click();
-    EXPECT_EQ(writtenBeforeOk, "");
-    EXPECT_EQ(writes(), "enabled Command1") << "after OK";
-    EXPECT_FALSE(sheet.enabled(Button::Command1));
-}
-
 TEST_F(DrillTest, PercentagesAreColouredByTheirLeadingNumber) {
     const std::pair<const char*, Colour> grades[] = {{"29", kRed}, {"30", kBlack},  {"78.5", kBlack}, {"79", kBlue},
                                                      {"", kRed},   {"85点", kBlue}, {"７９", kRed},   {"100", kBlue}};

@@ -110,6 +110,8 @@ TEST(DesktopServicesTest, HelpOpensOnceAsTheWindowsTransientAndQuitEndsWithStatu
     ASSERT_NE(help, nullptr) << "no help window";
     EXPECT_EQ(help->windowHandle()->transientParent(), form.windowHandle()) << "not the window's transient";
     EXPECT_TRUE(form.screen()->availableGeometry().contains(help->frameGeometry())) << "not all on the screen";
+    EXPECT_EQ(help->frameGeometry().top(), form.frameGeometry().top()) << "not level with the main window";
+    EXPECT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; })) << "opened behind";
     auto* page = help->findChild<QTextBrowser*>("helpPage");
     page->scrollToAnchor("keyboard");
     const int atKeyboard = page->verticalScrollBar()->value();
