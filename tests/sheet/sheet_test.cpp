@@ -11,9 +11,10 @@ using namespace vantoriku;
 TEST(CellNumberTest, ReadsTheLeadingNumberOfACaption) {
     const std::string nines(400, '9'), tiny = "0." + std::string(400, '0') + "1";
     // clang-format off
-    const std::pair<std::string, double> cases[] = {{"", 0}, {"37", 37}, {"  42", 42}, {"\t7", 7}, {"\r\n7", 7}, {"12abc", 12},
-        {"abc12", 0}, {"3.5", 3.5}, {".5", .5}, {"5.", 5}, {"-4", -4}, {"+4", 4}, {"--5", 0}, {"1.2.3", 1.2},
-        {"079", 79}, {"1e3", 1}, {"１２", 0}, {"\u300012", 0}, {nines, std::numeric_limits<double>::infinity()}, {tiny, 0}};
+    const std::pair<std::string, double> cases[] = {{"", 0}, {"37", 37}, {"  42", 42}, {"\t7", 7}, {"\r\n7", 7},
+        {"12abc", 12}, {"abc12", 0}, {"3.5", 3.5}, {".5", .5}, {"5.", 5}, {"-4", -4}, {"+4", 4}, {"--5", 0},
+        {"1.2.3", 1.2}, {"079", 79}, {"1e3", 1}, {"１２", 0}, {"\u300012", 0}, {tiny, 0},
+        {nines, std::numeric_limits<double>::infinity()}};
     // clang-format on
     for (const auto& [text, value] : cases) {
         EXPECT_DOUBLE_EQ(leadingNumber(text), value)
