@@ -35,18 +35,13 @@ double leadingNumber(std::string_view text) {
         ++i;
         ++integerDigits;
     }
-    std::size_t fractionDigits = 0;
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && isDigit(text[i])) {
             ++i;
-            ++fractionDigits;
         }
     }
-    if (integerDigits + fractionDigits == 0) {
-        return 0.0;
-    }
-    double value = 0.0;
+    double value = 0.0; // and so it stays where no digit stands, as in "" or "."
     const auto result =
         std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range) {

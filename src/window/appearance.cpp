@@ -53,7 +53,6 @@ QPalette lightPalette() {
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::AlternateBase, QColor(0xF7, 0xF7, 0xF7));
     palette.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD7));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::PlaceholderText, Qt::darkGray);

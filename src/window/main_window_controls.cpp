@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
+#include <ranges>
 
 // The window's controls and menus, made from the layout table and wired to the handlers.
 namespace vantoriku {
@@ -174,8 +175,8 @@ void Form1::setTabOrder() {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (std::size_t i = 1; i < answerFields_.size(); ++i) {
-        chain(answerFields_[i]);
+    for (AnswerField* next : answerFields_ | std::views::drop(1)) {
+        chain(next);
     }
     chain(command1_);
     chain(command2_);

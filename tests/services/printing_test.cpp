@@ -39,11 +39,11 @@ class PrintingTest : public ::testing::Test {
         form.Form_Load();
         useServer(qgetenv("CUPS_SERVER"));
     }
-    // 印刷, and what the box that it showed said, if it showed one.
+    // 印刷, and what the box that it showed said, in 「」, if it showed one.
     QString print() {
         const vantoriku::testing::BoxCloser boxes;
         form.findChild<QAction*>("munprintitem")->trigger();
-        return boxes.shown.value(0);
+        return boxes.shown.isEmpty() ? QString() : "「" + boxes.shown[0] + "」";
     }
     // The page that the queue made of the job, once it is whole, drawn at the
     // window's scale from the corner of the printable area.
@@ -77,7 +77,7 @@ TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
     for (const Question& q : QuestionBank::questionsOf(1))
         form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
     QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(str(print()), "") << "printing said something";
+    EXPECT_EQ(str(print()), "") << "printing showed a box";
     const QImage page = printedPage();
     for (const char* button : {"Command1", "Command2"})
         form.findChild<QWidget*>(button)->hide(); // as when printing
@@ -101,7 +101,7 @@ TEST_F(PrintingTest, ADefaultInstancePrintsWithItsOwnOptions) {
     options.write(("Dest " + queue + "/twice copies=2\nDefault " + queue + "/twice\n").toUtf8());
     options.close();
     ASSERT_EQ(str(QPrinterInfo::defaultPrinter().printerName()), str(queue + "/twice"));
-    EXPECT_EQ(str(print()), "") << "printing said something";
+    EXPECT_EQ(str(print()), "") << "printing showed a box";
     const auto twoCopiesLogged = [this] {
         QFile log(root + "/log/page_log");
         return log.open(QIODevice::ReadOnly) && log.readAll().contains(" total 2 ");
@@ -115,11 +115,11 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrint) {
     };
     const std::tuple<std::function<void()>, std::function<void()>, QString, const char*> failures[] = {
         {[] { useServer("/nonexistent/cups.sock"); }, [] { useServer(qgetenv("CUPS_SERVER")); },
-         "^既定のプリンターがないため、印刷できませんでした。$", "no print server"},
+         "^「既定のプリンターがないため、印刷できませんでした。」$", "no print server"},
         {[&] { onQueue("cupsreject"); }, [&] { onQueue("cupsaccept"); },
-         "^プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。$", "a queue that rejects jobs"},
+         "^「プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。」$", "a queue that rejects jobs"},
         {[] { qputenv("TMPDIR", "/proc"); }, [] { qunsetenv("TMPDIR"); }, // nothing can be made there
-         "^プリンター「" + queue + "」で印刷を始められませんでした。$", "no room for the page"}};
+         "^「プリンター「" + queue + "」で印刷を始められませんでした。」$", "no room for the page"}};
     for (const auto& [cause, mend, message, what] : failures) {
         cause();
         const QString shown = print();

@@ -183,7 +183,6 @@ TEST_F(Form1Test, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderReadsOn) 
 TEST_F(Form1Test, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
     trigger("jidai4");
     EXPECT_EQ(str(spoken(field(30), QAccessible::Name)), "インド・パキスタンが核実験実施");
-    EXPECT_EQ(str(spoken(field(31), QAccessible::Name)), "") << "a row that era 4 does not have";
     const auto labelled = QAccessible::queryAccessibleInterface(control("Label30"))->relations(QAccessible::Labelled);
     EXPECT_EQ(labelled.value(0).first->object(), field(30)) << "Label30 labels no field";
     form.sheet().setCaption(Cell::Label55, "87");
@@ -226,6 +225,9 @@ TEST_F(Form1Test, ControlsStandAndAreLetteredAsSpecified) {
         EXPECT_EQ(lettering(control(row.section(' ', 0, 0))), str(row)) << "in lettering.txt";
     }
     EXPECT_EQ(str(QFontInfo(form.font()).family()), "IPAPGothic") << "the window's face";
+    // Each face asked for but not installed costs the start a search for substitutes.
+    for (const QString& family : form.font().families())
+        EXPECT_TRUE(QFontDatabase::families().contains(family, Qt::CaseInsensitive)) << str(family) << " not installed";
 }
 
 // Run at several scales: no fixed caption loses ink to the edges of its cell.
