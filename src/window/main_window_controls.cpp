@@ -12,7 +12,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
-#include <ranges>
+#include <span>
 
 // The window's controls and menus, made from the layout table and wired to the handlers.
 namespace vantoriku {
@@ -175,7 +175,7 @@ void Form1::setTabOrder() {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (AnswerField* next : answerFields_ | std::views::drop(1)) {
+    for (AnswerField* next : std::span(answerFields_).subspan(1)) {
         chain(next);
     }
     chain(command1_);
