@@ -20,7 +20,7 @@ TEST(CellNumberTest, ReadsTheLeadingNumberOfACaption) {
         EXPECT_DOUBLE_EQ(leadingNumber(text), value)
             << "reading \"" << (text.size() > 20 ? "a long text" : text) << '"';
     }
-    EXPECT_DOUBLE_EQ(leadingNumber(std::string_view("2024").substr(0, 2)), 20) << "read past the end of \"20\"";
+    EXPECT_DOUBLE_EQ(leadingNumber(std::string_view("2024", 2)), 20) << "read past the end of \"20\"";
 }
 
 TEST(CellNumberTest, WritesNumbersAsPlainDigitsRoundsHalfToEvenAndDividesTowardZero) {
