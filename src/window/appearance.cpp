@@ -29,18 +29,18 @@ const QStringList& installedFamilies() {
 
 } // namespace
 
-QFont fontFor(const FontSpec& spec) {
+QFont fontFor(const Lettering& lettering) {
     QFont font;
     font.setFamilies(installedFamilies());
     font.setStyleHint(QFont::SansSerif);
     // The listed Japanese faces hold every character of the fixed captions, so skip
     // the per-script fallback search that otherwise dominates start-up.
     font.setStyleStrategy(QFont::NoFontMerging);
-    font.setPixelSize(spec.pixelSize == 0 ? kWindowFontPixels : spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStretch(spec.stretch);
+    font.setPixelSize(lettering.pixelSize == 0 ? kWindowFontPixels : lettering.pixelSize);
+    font.setBold(lettering.bold);
+    font.setItalic(lettering.italic);
+    font.setUnderline(lettering.underline);
+    font.setStretch(lettering.stretch);
     return font;
 }
 

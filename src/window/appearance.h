@@ -10,8 +10,8 @@
 namespace vantoriku {
 
 // The window's faces at a fixed pixel size, bold, italic, underlined or
-// narrowed as the spec of a control asks; a pixel size of 0 is the window's.
-QFont fontFor(const FontSpec& spec);
+// narrowed as its lettering asks; a pixel size of 0 is the window's.
+QFont fontFor(const Lettering& lettering);
 
 // A light dialog palette of the program's own, so that the red, black and
 // blue of the score cells, and the colours of the help, stay readable under a

@@ -25,23 +25,23 @@ enum class Alignment { Left, Centre, Right };
 
 // Pixel sizes are fixed (9 pt = 12 px at 96 dpi) so that the captions fit
 // their cells whatever the desktop's dpi; pixelSize 0 means the window's font.
-struct FontSpec {
+struct Lettering {
     int pixelSize = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
     int stretch = 100; // per cent of the face's own width
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const Lettering&, const Lettering&) = default;
 };
 inline constexpr int kWindowFontPixels = 12;
 
-struct ControlSpec {
+struct LayoutRow {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
     int left, top, width, height; // twips
     Alignment alignment = Alignment::Left;
-    FontSpec font{};
+    Lettering font{};
     bool blackText = false; // a fixed black foreground instead of the default
     // What the control shows of the sheet or does: the row of a question caption or an
     // answer field, the cell of a label, the command of a button; none for fixed captions.
@@ -51,14 +51,14 @@ struct ControlSpec {
 };
 
 // A position and size that are whole pixels, so that none is rounded.
-constexpr bool wholePixels(const ControlSpec& c) {
+constexpr bool wholePixels(const LayoutRow& c) {
     return c.left % kTwipsPerPixel == 0 && c.top % kTwipsPerPixel == 0 &&
            c.width % kTwipsPerPixel == 0 && c.height % kTwipsPerPixel == 0;
 }
 
 // The forty question captions and answer fields, then the right-hand panel
 // and the prompt, in creation order.
-std::span<const ControlSpec> layoutTable();
+std::span<const LayoutRow> layoutTable();
 
 // The face that the window and its lettered controls ask for first, then the
 // Japanese faces a Debian desktop has in its place.

@@ -15,7 +15,7 @@ class QPushButton;
 namespace vantoriku {
 
 class AnswerField;
-struct ControlSpec;
+struct LayoutRow;
 class SheetLabel;
 
 // The main window. It draws the DrillSheet, writes typed answers into it and
@@ -39,7 +39,7 @@ class Form1 : public QMainWindow {
     void moveEvent(QMoveEvent* event) override;
 
   private:
-    QWidget* createControl(const ControlSpec& control);
+    QWidget* createControl(const LayoutRow& control);
     void createControls();
     void createMenus();
     void setTabOrder();

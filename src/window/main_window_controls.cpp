@@ -18,7 +18,7 @@
 namespace vantoriku {
 namespace {
 
-QRect pixelRect(const ControlSpec& control) {
+QRect pixelRect(const LayoutRow& control) {
     return {pixels(control.left), pixels(control.top), pixels(control.width),
             pixels(control.height)};
 }
@@ -41,7 +41,7 @@ SheetLabel*& Form1::cellLabel(Cell cell) {
     return cellLabels_[static_cast<std::size_t>(std::ranges::find(kCells, cell) - kCells.begin())];
 }
 
-QWidget* Form1::createControl(const ControlSpec& control) {
+QWidget* Form1::createControl(const LayoutRow& control) {
     switch (control.kind) {
     case ControlKind::Label: {
         auto* label = new SheetLabel(client_);
@@ -111,11 +111,11 @@ QWidget* Form1::createControl(const ControlSpec& control) {
 }
 
 void Form1::createControls() {
-    for (const ControlSpec& control : layoutTable()) {
+    for (const LayoutRow& control : layoutTable()) {
         QWidget* widget = createControl(control);
         widget->setObjectName(qString(control.name));
         widget->setGeometry(pixelRect(control));
-        if (control.font != FontSpec{}) {
+        if (control.font != Lettering{}) {
             widget->setFont(fontFor(control.font));
         }
     }

@@ -216,7 +216,7 @@ std::string lettering(QWidget* widget) {
 }
 
 // Pixels and letters written out by hand in lettering.txt, not taken from the layout table.
-TEST_F(Form1Test, ControlsStandAndAreLetteredAsSpecified) {
+TEST_F(Form1Test, ControlsStandAndAreLetteredAsTheLetteringTableSays) {
     std::ifstream table(VANTORIKU_LETTERING_TABLE);
     for (std::string line; std::getline(table, line);) {
         const QString row = QString::fromStdString(line).simplified();
