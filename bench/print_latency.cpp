@@ -3,6 +3,7 @@
 // Run it under tests/services/with_cups.sh (scripts/bench-print does).
 #include "content/question_bank.h"
 #include "services/desktop_services.h"
+#include "window/appearance.h"
 #include "window/main_window.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    vantoriku::useProgramLook();
     vantoriku::DesktopServices services;
     vantoriku::Form1 form(services);
     form.Form_Load();

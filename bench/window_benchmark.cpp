@@ -3,6 +3,7 @@
 #include "content/question_bank.h"
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
+#include "window/appearance.h"
 #include "window/main_window.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     vantoriku::FontWarmUp fonts; // as the program starts
     QApplication application(argc, argv);
     fonts.finish();
+    vantoriku::useProgramLook();
     vantoriku::DesktopServices services;
     vantoriku::Form1 form(services);
     return scorePresses(form);

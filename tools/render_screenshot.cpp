@@ -1,6 +1,7 @@
 // Renders the main window in the middle of a drill to a PNG for the README:
 // era 2 chosen, most answers typed, scored.
 #include "content/question_bank.h"
+#include "window/appearance.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+    vantoriku::useProgramLook();
     NoServices services;
     vantoriku::Form1 form(services);
     form.Form_Load();

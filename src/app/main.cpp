@@ -1,5 +1,6 @@
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
+#include "window/appearance.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     vantoriku::FontWarmUp fonts;
     QApplication application(argc, argv);
     fonts.finish();
+    vantoriku::useProgramLook();
     QApplication::setApplicationName("vantoriku");
     QApplication::setDesktopFileName("org.vantoriku.Vantoriku");
 

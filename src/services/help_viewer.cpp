@@ -32,9 +32,6 @@ HelpViewer::HelpViewer(QWidget* mainWindow) : QMainWindow(mainWindow, Qt::Window
     setObjectName("helpViewer");
     setWindowTitle(QStringLiteral("Vantoriku ヘルプ"));
     setWindowIcon(programIcon());
-    // The main window's light colours: the red and blue words of the help
-    // stay readable under a dark desktop theme.
-    setPalette(lightPalette());
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
     resize(kSize);

@@ -1,30 +1,96 @@
 #include "window/appearance.h"
 
+#include "window/program_style.h"
 #include "window/utf8.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 
 namespace vantoriku {
 namespace {
 
 // The window's faces in order of preference, less those not installed: Qt
 // runs a slow search for substitutes of every missing face it is asked for,
-// once per size and style, even when a later face in the list is there. With
-// none of them installed, Qt may search: a substitute beats missing glyphs.
+// once per size and style, even when a later face in the list is there. A
+// face is known by any of its names (a Japanese desktop lists IPA's as
+// 「IPA Pゴシック」). With none of them installed, Qt may search: a
+// substitute beats missing glyphs.
 const QStringList& installedFamilies() {
     static const QStringList installed = [] {
-        const QStringList available = QFontDatabase::families();
         QStringList wanted;
         QStringList families;
         for (const std::string_view family : windowFontFamilies()) {
             wanted << qString(family);
-            if (available.contains(wanted.back(), Qt::CaseInsensitive)) {
+            if (QFontDatabase::hasFamily(wanted.back())) {
                 families << wanted.back();
             }
         }
         return families.isEmpty() ? wanted : families;
     }();
     return installed;
+}
+
+// How far a lettering may be fitted to take up the differences between
+// faces; a text longer than that wraps and is cut like any long caption.
+constexpr int kNarrowestStretch = 85; // per cent of the face's width
+constexpr int kStretchStep = 5;
+constexpr int kSmallestSize = 75; // per cent of the lettering's size
+
+// Whether the text's ink stays inside the box, drawn as a label or a button
+// draws it, at the screen's pixel ratio; an edge too faint to see is no loss.
+bool drawnInside(const QFont& font, const QString& text, QSize box, Qt::Alignment alignment) {
+    constexpr int kMargin = 4;
+    constexpr int kFaint = 42; // of 255: a sixth of black at most
+    const qreal ratio = qApp->devicePixelRatio();
+    QImage drawn((box + QSize(2 * kMargin, 2 * kMargin)) * ratio,
+                 QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.drawText(QRect(QPoint(kMargin, kMargin), box),
+                     static_cast<int>(alignment) | Qt::TextDontClip, text);
+    painter.end();
+    const QRect inside(QPoint(kMargin, kMargin) * ratio, box * ratio);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(line[x]) > kFaint && !inside.contains(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether the text stays on one line with all its ink inside the box. Ink,
+// not the line box: some faces leave a wide band below their characters. An
+// underline is ink too.
+bool standsInside(const QFont& font, const QString& text, QSize box, Qt::Alignment alignment) {
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(text);
+    if (advance > box.width()) {
+        return false; // it would break onto a second line
+    }
+    QRectF ink = metrics.tightBoundingRect(text); // rounded out to whole pixels
+    if (font.underline()) {
+        ink.setBottom(std::max(ink.bottom(), metrics.underlinePos() + metrics.lineWidth()));
+    }
+    const qreal left = (alignment & Qt::AlignRight)     ? box.width() - advance
+                       : (alignment & Qt::AlignHCenter) ? (box.width() - advance) / 2
+                                                        : 0.0;
+    const qreal baseline =
+        ((alignment & Qt::AlignVCenter) ? (box.height() - metrics.height()) / 2 : 0.0) +
+        metrics.ascent();
+    if (QRectF(QPointF(), box).adjusted(1, 1, -1, -1).contains(ink.translated(left, baseline))) {
+        return true;
+    }
+    // Within a pixel or two of an edge, rounding to the screen's pixels
+    // decides: draw it and see.
+    return drawnInside(font, text, box, alignment);
 }
 
 } // namespace
@@ -44,22 +110,45 @@ QFont fontFor(const Lettering& lettering) {
     return font;
 }
 
+QFont fittedFont(const QFont& lettering, const QString& text, QSize box, Qt::Alignment alignment) {
+    if (text.isEmpty() || standsInside(lettering, text, box, alignment)) {
+        return lettering;
+    }
+    const int size = lettering.pixelSize();
+    const int stretch = lettering.stretch() == QFont::AnyStretch ? 100 : lettering.stretch();
+    QFont fitted = lettering;
+    for (int smaller = size; smaller * 100 >= size * kSmallestSize; --smaller) {
+        fitted.setPixelSize(smaller);
+        for (int narrower = stretch; narrower >= kNarrowestStretch; narrower -= kStretchStep) {
+            fitted.setStretch(narrower);
+            if (standsInside(fitted, text, box, alignment)) {
+                return fitted;
+            }
+        }
+    }
+    return lettering;
+}
+
 QPalette lightPalette() {
-    QPalette palette;
-    const QColor face(0xF0, 0xF0, 0xF0);
-    palette.setColor(QPalette::Window, face);
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD7));
+    // Every role is derived from the light face, so none of a dark desktop
+    // palette shows through; then the few that need more contrast.
+    QPalette palette(QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::Highlight, QColor(0x00, 0x5F, 0xB8));
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, Qt::darkGray);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x5F, 0x5F, 0x5F));
+    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(QPalette::Disabled, role, QColor(0x6D, 0x6D, 0x6D));
+        palette.setColor(QPalette::Disabled, role, QColor(0x5F, 0x5F, 0x5F));
     }
     return palette;
+}
+
+void useProgramLook() {
+    if (qobject_cast<ProgramStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new ProgramStyle);
+    }
+    QApplication::setPalette(lightPalette());
 }
 
 QIcon programIcon() {

@@ -13,10 +13,23 @@ namespace vantoriku {
 // narrowed as its lettering asks; a pixel size of 0 is the window's.
 QFont fontFor(const Lettering& lettering);
 
+// The font in which `text` stands on one line inside `box` with all its ink,
+// drawn with the given alignment: the lettering itself where it fits, else
+// the same face narrowed and then made smaller, as little as it takes. Faces
+// differ in width and height, and the cells are sized for one; a text that
+// no near lettering fits keeps its own, to wrap and be cut like any long text.
+QFont fittedFont(const QFont& lettering, const QString& text, QSize box, Qt::Alignment alignment);
+
 // A light dialog palette of the program's own, so that the red, black and
 // blue of the score cells, and the colours of the help, stay readable under a
 // dark desktop theme.
 QPalette lightPalette();
+
+// Makes the program's windows, menus and boxes draw with its own style and
+// light palette, whatever style the desktop sets: several desktop styles
+// draw with colours of their own and would put dark buttons on the light
+// face. Call it before the first window is made.
+void useProgramLook();
 
 // An open book with lines on both pages, at 16 and 32 pixels.
 QIcon programIcon();

@@ -1,12 +1,13 @@
 #include "window/controls.h"
 
+#include "window/appearance.h"
+
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStyleOptionMenuItem>
 #include <limits>
 
 namespace vantoriku {
@@ -22,6 +23,24 @@ QString firstLine(const QString& text) {
 SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) { // like every label, it takes no focus
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
+}
+
+void SheetLabel::setCaption(const QString& caption) {
+    setText(caption);
+    fit();
+}
+
+void SheetLabel::setLettering(const QFont& lettering) {
+    lettering_ = lettering;
+    fit();
+}
+
+void SheetLabel::fit() {
+    const QFont fitted =
+        fittedFont(lettering_.value_or(parentWidget()->font()), text(), size(), alignment());
+    if (fitted != font()) {
+        setFont(fitted);
+    }
 }
 
 void SheetLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -95,7 +114,6 @@ void AnswerField::mouseReleaseEvent(QMouseEvent* event) {
 void AnswerField::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setPalette(window()->palette());
     menu->setFont(window()->font());
     const auto add = [this, menu](const char* text, QKeySequence::StandardKey key, bool enabled,
                                   auto slot) {
@@ -130,18 +148,6 @@ void AnswerField::dropEvent(QDropEvent* event) {
     QLineEdit::dropEvent(&drop);
     event->setDropAction(drop.dropAction());
     event->setAccepted(drop.isAccepted());
-}
-
-void CheckedMarkOnlyStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                       QPainter* painter, const QWidget* widget) const {
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element == CE_MenuItem && item != nullptr && !item->checked) {
-        QStyleOptionMenuItem unmarked(*item);
-        unmarked.checkType = QStyleOptionMenuItem::NotCheckable;
-        QProxyStyle::drawControl(element, &unmarked, painter, widget);
-        return;
-    }
-    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 } // namespace vantoriku

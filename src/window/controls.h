@@ -3,8 +3,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QWidget>
+#include <optional>
 
 namespace vantoriku {
 
@@ -15,12 +15,21 @@ class SheetLabel : public QLabel {
     Q_OBJECT
   public:
     explicit SheetLabel(QWidget* parent);
+    // Shows the caption in the label's lettering or, where the face would
+    // draw it past the cell's edges, in one fitted to the cell.
+    void setCaption(const QString& caption);
+    // The label's own lettering; without one, the window's.
+    void setLettering(const QFont& lettering);
 
   signals:
     void clicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void fit();
+    std::optional<QFont> lettering_;
 };
 
 // A one-pixel outline in the window text colour; one pixel high, it is a line.
@@ -52,16 +61,6 @@ class AnswerField : public QLineEdit {
   private:
     void allowFallbackFaces();
     void pasteFirstLine(QClipboard::Mode mode);
-};
-
-// Draws a checkable menu item's mark only while it is checked; styles such as
-// Fusion otherwise draw an empty box beside every unchecked item.
-class CheckedMarkOnlyStyle : public QProxyStyle {
-    Q_OBJECT
-  public:
-    using QProxyStyle::QProxyStyle;
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override;
 };
 
 } // namespace vantoriku

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollArea>
 
 namespace vantoriku {
 namespace {
@@ -36,13 +37,20 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setPalette(lightPalette());
     setFont(fontFor({}));
 
-    client_ = new QWidget(this);
+    // The sheet keeps its size; a smaller window, or a small screen at a
+    // large text setting, scrolls it, so that every control stays in reach.
+    client_ = new QWidget;
     client_->setObjectName("clientArea");
     client_->setAutoFillBackground(true);
-    setCentralWidget(client_);
+    client_->resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("clientScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from 総合評価 back to the first answer
+    scroll->setWidget(client_);
+    setCentralWidget(scroll);
     createControls();
     createMenus();
     setTabOrder();
@@ -52,7 +60,11 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
 
     renderAll();
     sheet_.addListener([this](const Member& member) { render(member); });
-    resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips) + menuBar()->sizeHint().height());
+    resize(wholeSize());
+}
+
+QSize Form1::wholeSize() const {
+    return client_->size() + QSize(0, menuBar()->sizeHint().height());
 }
 
 void Form1::render(const Member& member) {
@@ -60,7 +72,7 @@ void Form1::render(const Member& member) {
     switch (member.kind()) {
     case Kind::QuestionCaption: {
         const QString caption = QString::fromStdString(sheet_.questionCaption(member.row()));
-        questionLabels_[rowIndex(member.row())]->setText(caption);
+        questionLabels_[rowIndex(member.row())]->setCaption(caption);
         // The field is the answer to this question.
         answerFields_[rowIndex(member.row())]->setAccessibleName(caption);
         break;
@@ -81,7 +93,7 @@ void Form1::render(const Member& member) {
         break;
     case Kind::Caption: {
         const QString caption = QString::fromStdString(sheet_.caption(member.cell()));
-        cellLabel(member.cell())->setText(caption);
+        cellLabel(member.cell())->setCaption(caption);
         if (member.cell() == Cell::Label41) {
             tellFirstAnswer(caption); // what to do first, until an era is chosen
         }
@@ -171,7 +183,10 @@ void Form1::moveEvent(QMoveEvent* event) {
 
 void Form1::placeOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(centredFramePosition(frameGeometry().size(), screen->availableGeometry()));
+        const QRect available = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        resize(wholeSize().boundedTo(available.size() - frame));
+        move(centredFramePosition(frameGeometry().size(), available));
     }
 }
 

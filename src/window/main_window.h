@@ -49,6 +49,7 @@ class Form1 : public QMainWindow {
     SheetLabel*& cellLabel(Cell cell);
     void tellFirstAnswer(const QString& text);
     void placeOnScreen();
+    [[nodiscard]] QSize wholeSize() const; // the sheet and the menu bar above it
 
     DrillSheet sheet_;
     QtMessageBox messageBox_{this};

@@ -10,8 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <span>
 
 // The window's controls and menus, made from the layout table and wired to the handlers.
@@ -35,6 +34,19 @@ Qt::Alignment alignmentOf(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
+// A caption that the face would draw past the button's inside is fitted to it.
+void fitCaption(QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect inside =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QFont fitted = fittedFont(button.font(), button.text(), inside.size(), Qt::AlignCenter);
+    if (fitted != button.font()) {
+        button.setFont(fitted);
+    }
+}
+
 } // namespace
 
 SheetLabel*& Form1::cellLabel(Cell cell) {
@@ -45,7 +57,6 @@ QWidget* Form1::createControl(const LayoutRow& control) {
     switch (control.kind) {
     case ControlKind::Label: {
         auto* label = new SheetLabel(client_);
-        label->setText(qString(control.caption));
         label->setAlignment(alignmentOf(control.alignment) | Qt::AlignTop);
         if (control.blackText) {
             QPalette palette = label->palette();
@@ -115,8 +126,17 @@ void Form1::createControls() {
         QWidget* widget = createControl(control);
         widget->setObjectName(qString(control.name));
         widget->setGeometry(pixelRect(control));
-        if (control.font != Lettering{}) {
+        const bool lettered = control.font != Lettering{};
+        if (auto* label = qobject_cast<SheetLabel*>(widget)) {
+            if (lettered) {
+                label->setLettering(fontFor(control.font));
+            }
+            label->setCaption(qString(control.caption));
+        } else if (lettered) {
             widget->setFont(fontFor(control.font));
+        }
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            fitCaption(*button);
         }
     }
 }
@@ -128,7 +148,6 @@ void Form1::createMenus() {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
         menu->setObjectName(name);
         menu->setFont(font());
-        menu->setPalette(palette());
         return menu;
     };
     const auto addItem = [this](QMenu* menu, const char* name, std::string_view title,
@@ -146,9 +165,6 @@ void Form1::createMenus() {
     addItem(file, "munquititem", "終了", [this] { munquititem_Click(); });
 
     QMenu* eras = addMenu("munjidai", "時代選択");
-    auto* marks = new CheckedMarkOnlyStyle(QStyleFactory::create(style()->name()));
-    marks->setParent(eras);
-    eras->setStyle(marks);
     for (const Era& era : QuestionBank::eras()) {
         const std::string name(era.menuItem);
         QAction* item = addItem(eras, name.c_str(), era.menuCaption, [this, number = era.number] {

@@ -8,9 +8,8 @@ void QtMessageBox::show(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, parent_);
     if (parent_ != nullptr) {
-        // A box is a window of its own and would take the desktop's colours
-        // and font; keep the main window's.
-        box.setPalette(parent_->palette());
+        // A box is a window of its own and would take the desktop's font;
+        // keep the main window's.
         box.setFont(parent_->font());
     }
     box.exec();

@@ -37,6 +37,8 @@ class PrintingTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_FALSE(root.isEmpty()) << "run under tests/services/with_cups.sh, which starts a print server";
         form.Form_Load();
+        // Active, as a user's window is when they print: the focus shows on the screen and the page alike.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == form.windowHandle(); }));
         useServer(qgetenv("CUPS_SERVER"));
     }
     // 印刷, and what the box that it showed said, in 「」, if it showed one.
