@@ -21,10 +21,25 @@
 namespace vantoriku {
 namespace {
 
-// Keywords are anchors named "k:" and the keyword, around the word itself.
+// Index entries are anchors named "k:", the keyword, "/" and its reading in
+// hiragana, where the keyword is explained.
 constexpr QLatin1StringView kKeywordPrefix("k:");
 constexpr int kAnchorRole = Qt::UserRole;
+constexpr int kReadingRole = Qt::UserRole + 1;
 constexpr QSize kSize(820, 560); // on a screen with room for it
+constexpr int kNarrowest = 560;  // beside the main window, still two panes that read well
+
+// A text as the index compares it: full-width letters and half-width kana
+// made plain, katakana as hiragana, upper case as lower.
+QString folded(const QString& text) {
+    QString plain = text.normalized(QString::NormalizationForm_KC).toLower();
+    for (QChar& c : plain) {
+        if (c >= QChar(0x30A1) && c <= QChar(0x30F6)) {
+            c = QChar(c.unicode() - 0x60);
+        }
+    }
+    return plain;
+}
 
 } // namespace
 
@@ -65,7 +80,6 @@ HelpViewer::HelpViewer(QWidget* mainWindow) : QMainWindow(mainWindow, Qt::Window
     splitter->addWidget(tabs);
     splitter->addWidget(page_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 580});
     setCentralWidget(splitter);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -119,14 +133,19 @@ void HelpViewer::open(const QString& path) {
 void HelpViewer::placeBeside(const QWidget& mainWindow) {
     // The window manager frames both windows alike.
     const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
-    const QRect placed = besideOrOver(kSize + frame, mainWindow.frameGeometry(),
+    const QRect placed = besideOrOver(kSize + frame, kNarrowest, mainWindow.frameGeometry(),
                                       mainWindow.screen()->availableGeometry());
     resize(placed.size() - frame);
     move(placed.topLeft()); // the frame's corner
+    // Narrowed, the page keeps its share of the width.
+    findChild<QSplitter*>()->setSizes({width() * 3 / 10, width() * 7 / 10});
 }
 
 void HelpViewer::buildPanes() {
-    std::vector<std::pair<QString, QString>> keywords;
+    struct Keyword {
+        QString word, reading, anchor;
+    };
+    std::vector<Keyword> keywords;
     std::array<QTreeWidgetItem*, 7> lastAtLevel{}; // the latest heading of levels 1 to 6
     for (QTextBlock block = page_->document()->begin(); block.isValid(); block = block.next()) {
         QString firstAnchor;
@@ -135,7 +154,8 @@ void HelpViewer::buildPanes() {
             for (const QString& name : part.charFormat().anchorNames()) {
                 anchors_.insert(name, part.position());
                 if (name.startsWith(kKeywordPrefix)) {
-                    keywords.emplace_back(name.mid(kKeywordPrefix.size()), name);
+                    const QString entry = name.mid(kKeywordPrefix.size());
+                    keywords.push_back({entry.section(u'/', 0, 0), entry.section(u'/', 1), name});
                 } else if (firstAnchor.isEmpty()) {
                     firstAnchor = name;
                 }
@@ -158,24 +178,28 @@ void HelpViewer::buildPanes() {
     }
     contents_->expandAll();
 
-    QCollator japanese{QLocale(QLocale::Japanese, QLocale::Japan)};
-    std::ranges::sort(keywords, [&](const auto& a, const auto& b) {
-        return japanese.compare(a.first, b.first) < 0;
+    // In the order of their readings, as a Japanese index is.
+    const QCollator japanese{QLocale(QLocale::Japanese, QLocale::Japan)};
+    std::ranges::sort(keywords, [&](const Keyword& a, const Keyword& b) {
+        return japanese.compare(a.reading, b.reading) < 0;
     });
-    for (const auto& [keyword, anchor] : keywords) {
-        auto* item = new QListWidgetItem(keyword, index_);
-        item->setData(kAnchorRole, anchor);
+    for (const Keyword& keyword : keywords) {
+        auto* item = new QListWidgetItem(keyword.word, index_);
+        item->setData(kAnchorRole, keyword.anchor);
+        item->setData(kReadingRole, folded(keyword.reading));
     }
     noMatch_ = new QListWidgetItem(QStringLiteral("該当する項目はありません"), index_);
     noMatch_->setFlags(Qt::NoItemFlags);
 }
 
 void HelpViewer::filterIndex(const QString& text) {
+    const QString wanted = folded(text.trimmed());
     bool anyShown = false;
     for (int row = 0; row < index_->count(); ++row) {
         QListWidgetItem* item = index_->item(row);
         if (item != noMatch_) {
-            item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+            item->setHidden(!folded(item->text()).contains(wanted) &&
+                            !item->data(kReadingRole).toString().contains(wanted));
             anyShown = anyShown || !item->isHidden();
         }
     }

@@ -23,15 +23,19 @@ QPoint centredFramePosition(QSize frame, const QRect& available) {
     return keptInside(centred, available).topLeft();
 }
 
-QRect besideOrOver(QSize frame, const QRect& mainFrame, const QRect& available) {
+QRect besideOrOver(QSize frame, int narrowest, const QRect& mainFrame, const QRect& available) {
     QRect placed({}, frame.boundedTo(available.size()));
     placed.moveTop(mainFrame.top());
-    if (available.right() - mainFrame.right() >= placed.width()) {
-        placed.moveLeft(mainFrame.right() + 1);
-    } else if (mainFrame.left() - available.left() >= placed.width()) {
-        placed.moveRight(mainFrame.left() - 1);
-    } else {
+    const int right = available.right() - mainFrame.right();
+    const int left = mainFrame.left() - available.left();
+    if (std::max(right, left) < std::min(narrowest, placed.width())) {
         placed.moveTopLeft(mainFrame.topLeft());
+    } else if (right >= std::min(left, placed.width())) {
+        placed.setWidth(std::min(placed.width(), right));
+        placed.moveLeft(mainFrame.right() + 1);
+    } else {
+        placed.setWidth(std::min(placed.width(), left));
+        placed.moveRight(mainFrame.left() - 1);
     }
     return keptInside(placed, available);
 }

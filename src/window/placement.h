@@ -12,7 +12,9 @@ namespace vantoriku {
 QPoint centredFramePosition(QSize frame, const QRect& available);
 
 // A second window's frame: the size it asks for, no larger than the area,
-// beside the main window's frame on the side with room for it, else over it.
-QRect besideOrOver(QSize frame, const QRect& mainFrame, const QRect& available);
+// beside the main window's frame on the side with room for it; where neither
+// side has that much, narrowed to the roomier side down to `narrowest`
+// wide; else over the main window.
+QRect besideOrOver(QSize frame, int narrowest, const QRect& mainFrame, const QRect& available);
 
 } // namespace vantoriku
