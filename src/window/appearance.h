@@ -13,12 +13,19 @@ namespace vantoriku {
 // narrowed as its lettering asks; a pixel size of 0 is the window's.
 QFont fontFor(const Lettering& lettering);
 
-// The font in which `text` stands on one line inside `box` with all its ink,
-// drawn with the given alignment: the lettering itself where it fits, else
-// the same face narrowed and then made smaller, as little as it takes. Faces
-// differ in width and height, and the cells are sized for one; a text that
-// no near lettering fits keeps its own, to wrap and be cut like any long text.
-QFont fittedFont(const QFont& lettering, const QString& text, QSize box, Qt::Alignment alignment);
+// A lettering in which a text stands on one line inside its box with all its
+// ink, and how many pixels below the box's top its line then starts.
+struct FittedLettering {
+    QFont font;
+    int drop = 0;
+};
+
+// Faces differ in width and height, and the cells are sized for one. The
+// text's own lettering where it fits; else the same face moved down a pixel
+// or two, narrowed, or made smaller, as little as it takes. A text that no
+// near lettering fits keeps its own, to wrap and be cut like any long text.
+FittedLettering fitted(const QFont& lettering, const QString& text, QSize box,
+                       Qt::Alignment alignment);
 
 // A light dialog palette of the program's own, so that the red, black and
 // blue of the score cells, and the colours of the help, stay readable under a

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <limits>
 
 namespace vantoriku {
@@ -36,11 +37,24 @@ void SheetLabel::setLettering(const QFont& lettering) {
 }
 
 void SheetLabel::fit() {
-    const QFont fitted =
-        fittedFont(lettering_.value_or(parentWidget()->font()), text(), size(), alignment());
-    if (fitted != font()) {
-        setFont(fitted);
+    const FittedLettering fit =
+        fitted(lettering_.value_or(parentWidget()->font()), text(), size(), alignment());
+    drop_ = fit.drop;
+    if (fit.font != font()) {
+        setFont(fit.font);
     }
+}
+
+void SheetLabel::paintEvent(QPaintEvent* event) {
+    if (drop_ == 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Lower in the cell, with what the face draws above its line now inside it.
+    QPainter painter(this);
+    style()->drawItemText(&painter, rect().translated(0, drop_),
+                          static_cast<int>(alignment()) | Qt::TextWordWrap | Qt::TextDontClip,
+                          palette(), isEnabled(), text(), foregroundRole());
 }
 
 void SheetLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -26,10 +26,12 @@ class SheetLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void fit();
     std::optional<QFont> lettering_;
+    int drop_ = 0; // pixels the caption stands lower than the cell's top
 };
 
 // A one-pixel outline in the window text colour; one pixel high, it is a line.

@@ -41,9 +41,9 @@ void fitCaption(QPushButton& button) {
     option.text = button.text();
     const QRect inside =
         button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-    const QFont fitted = fittedFont(button.font(), button.text(), inside.size(), Qt::AlignCenter);
-    if (fitted != button.font()) {
-        button.setFont(fitted);
+    const QFont font = fitted(button.font(), button.text(), inside.size(), Qt::AlignCenter).font;
+    if (font != button.font()) {
+        button.setFont(font);
     }
 }
 
