@@ -1,27 +1,64 @@
 #include "services/printing.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QPicture>
 #include <QWidget>
 #include <algorithm>
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
 namespace vantoriku {
 namespace {
 
-// A function of libcups, which Qt's print plugin has already loaded to find the
-// default printer. Looked up rather than linked: the program then starts
+// A member named and typed as the libcups function of that name.
+// NOLINTBEGIN(bugprone-macro-parentheses): a name, not an expression
+#define VANTORIKU_CUPS(name)                                                                       \
+    decltype(&::name) name = reinterpret_cast<decltype(&::name)>(find(#name))
+// NOLINTEND(bugprone-macro-parentheses)
+
+// The functions of libcups that printing uses, from one handle of the library,
+// opened when first needed rather than linked: the program then starts
 // without libcups and its dozen dependencies, which only printing needs.
-template <typename Function> Function* cupsFunction(const char* name) {
-    static void* const library = dlopen("libcups.so.2", RTLD_LAZY);
-    return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
+// Every libcups since 1.7 has them all.
+struct Libcups {
+    void* library = dlopen("libcups.so.2", RTLD_LAZY);
+    [[nodiscard]] void* find(const char* name) const {
+        return library != nullptr ? dlsym(library, name) : nullptr;
+    }
+    VANTORIKU_CUPS(cupsServer);
+    VANTORIKU_CUPS(ippPort);
+    VANTORIKU_CUPS(cupsEncryption);
+    VANTORIKU_CUPS(httpConnect2);
+    VANTORIKU_CUPS(httpSetTimeout);
+    VANTORIKU_CUPS(httpClose);
+    VANTORIKU_CUPS(cupsGetNamedDest);
+    VANTORIKU_CUPS(cupsFreeDests);
+    VANTORIKU_CUPS(cupsCopyDestInfo);
+    VANTORIKU_CUPS(cupsFreeDestInfo);
+    VANTORIKU_CUPS(cupsGetOption);
+    VANTORIKU_CUPS(cupsFindDestDefault);
+    VANTORIKU_CUPS(ippGetString);
+    VANTORIKU_CUPS(cupsGetDestMediaByName);
+    VANTORIKU_CUPS(cupsCreateDestJob);
+    VANTORIKU_CUPS(cupsStartDestDocument);
+    VANTORIKU_CUPS(cupsWriteRequestData);
+    VANTORIKU_CUPS(cupsFinishDestDocument);
+    VANTORIKU_CUPS(cupsCancelDestJob);
+    VANTORIKU_CUPS(cupsLastError);
+    VANTORIKU_CUPS(cupsLastErrorString);
+};
+#undef VANTORIKU_CUPS
+
+const Libcups* libcups() {
+    static const Libcups library;
+    return library.library != nullptr ? &library : nullptr;
 }
 
 // While it lives, every font in the widget may look for other faces. The
@@ -55,68 +92,271 @@ class MergingFonts {
     std::vector<std::pair<QWidget*, QFont>> fonts_;
 };
 
-// The widget as one PDF page with the given layout, scaled to fit with its
-// aspect ratio kept. A PDF writer keeps the text as text: on a QPrinter,
-// QWidget::render would first turn the whole page into one picture.
-bool writePdfPage(QWidget& widget, const QPageLayout& layout, QIODevice& pdf) {
+// The widget as the screen shows it, recorded as drawing commands: the text
+// stays text, and the page is laid out once the printer's paper is known.
+struct Drawing {
+    QPicture picture;
+    QSize size;
+    int dpi = 0; // the picture's, which its text is sized for
+};
+
+Drawing draw(QWidget& widget) {
     const MergingFonts merging(widget);
-    QPdfWriter writer(&pdf);
-    writer.setTitle(QStringLiteral("Vantoriku"));
-    writer.setResolution(1200);
-    writer.setPageLayout(layout);
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    const QRect page = layout.paintRectPixels(writer.resolution());
-    const double scale =
-        std::min(double(page.width()) / widget.width(), double(page.height()) / widget.height());
-    painter.scale(scale, scale);
+    Drawing drawing;
+    QPainter painter(&drawing.picture);
     widget.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return painter.end();
+    painter.end();
+    drawing.size = widget.size();
+    drawing.dpi = drawing.picture.logicalDpiY();
+    return drawing;
+}
+
+// The drawing as one PDF page with the given layout, scaled to fit with its
+// aspect ratio kept.
+QByteArray pdfPage(const Drawing& drawing, const QPageLayout& layout) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setTitle(QStringLiteral("Vantoriku"));
+    writer.setResolution(drawing.dpi);
+    writer.setPageLayout(layout);
+    QPainter painter(&writer);
+    const QSizeF page = layout.paintRect(QPageLayout::Inch).size() * drawing.dpi;
+    const double scale =
+        std::min(page.width() / drawing.size.width(), page.height() / drawing.size.height());
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, drawing.picture);
+    painter.end();
+    return pdf.data();
+}
+
+// The printer's paper, less the margins it cannot print on; A4 without
+// margins for a printer that does not say.
+QPageLayout pageLayout(const std::optional<cups_size_t>& media) {
+    if (!media) {
+        return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()};
+    }
+    return {QPageSize(QSizeF(media->width, media->length) / 100, QPageSize::Millimeter),
+            QPageLayout::Portrait,
+            QMarginsF(media->left, media->top, media->right, media->bottom) / 100,
+            QPageLayout::Millimeter};
+}
+
+const QString kNoPrinter = QStringLiteral("既定のプリンターがないため、印刷できませんでした。");
+
+QString unreachable(const QString& server) {
+    return QStringLiteral("印刷サーバー「%1」に接続できないため、印刷できませんでした。")
+        .arg(server);
+}
+
+QString silence(const QString& server) {
+    return QStringLiteral("印刷サーバー「%1」が%2秒待っても応答しないため、印刷できませんでした。")
+        .arg(server)
+        .arg(Printer::kSilenceSeconds);
+}
+
+// One conversation with the print server about one job, each wait for it
+// bounded; what it holds is freed when it ends.
+class Handover {
+  public:
+    explicit Handover(const Libcups& cups) : cups_(cups) {}
+    ~Handover() {
+        if (info_ != nullptr) {
+            cups_.cupsFreeDestInfo(info_);
+        }
+        if (dest_ != nullptr) {
+            cups_.cupsFreeDests(1, dest_);
+        }
+        if (http_ != nullptr) {
+            cups_.httpClose(http_);
+        }
+    }
+    Handover(const Handover&) = delete;
+    Handover& operator=(const Handover&) = delete;
+
+    // Finds the default printer and its paper; a reason in Japanese if it cannot.
+    QString findPrinter() {
+        http_ =
+            cups_.httpConnect2(cups_.cupsServer(), cups_.ippPort(), nullptr, AF_UNSPEC,
+                               cups_.cupsEncryption(), 1, Printer::kSilenceSeconds * 1000, nullptr);
+        if (http_ == nullptr) {
+            return unreachable(server());
+        }
+        cups_.httpSetTimeout(http_, Printer::kSilenceSeconds, giveUp, &silent_);
+        // The default may be an instance, "queue/instance": the queue with
+        // options of its own, which CUPS reads from the user's settings.
+        dest_ = cups_.cupsGetNamedDest(http_, nullptr, nullptr);
+        if (dest_ == nullptr) {
+            return unlessSilent(
+                cups_.cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
+                    ? kNoPrinter
+                    : QStringLiteral(
+                          "印刷サーバー「%1」から既定のプリンターを得られませんでした（%2）。")
+                          .arg(server(), lastError()));
+        }
+        info_ = cups_.cupsCopyDestInfo(http_, dest_);
+        if (info_ != nullptr) {
+            media_ = paper();
+        }
+        return unlessSilent({});
+    }
+
+    [[nodiscard]] QString printer() const {
+        const QString queue = QString::fromLocal8Bit(dest_->name);
+        return dest_->instance != nullptr ? queue + u'/' + QString::fromLocal8Bit(dest_->instance)
+                                          : queue;
+    }
+    [[nodiscard]] QPageLayout layout() const { return pageLayout(media_); }
+
+    // Hands the PDF page over as one job with the printer's options.
+    QString send(const QByteArray& pdf) {
+        int id = 0;
+        if (cups_.cupsCreateDestJob(http_, dest_, info_, &id, "Vantoriku", dest_->num_options,
+                                    dest_->options) != IPP_STATUS_OK) {
+            return refused();
+        }
+        const bool sent =
+            cups_.cupsStartDestDocument(http_, dest_, info_, id, "Vantoriku", CUPS_FORMAT_PDF, 0,
+                                        nullptr, 1) == HTTP_STATUS_CONTINUE &&
+            cups_.cupsWriteRequestData(http_, pdf.constData(), static_cast<size_t>(pdf.size())) ==
+                HTTP_STATUS_CONTINUE &&
+            cups_.cupsFinishDestDocument(http_, dest_, info_) == IPP_STATUS_OK;
+        if (sent) {
+            return {};
+        }
+        QString reason = refused();
+        if (!silent_) { // a job without its page would wait on the queue
+            cups_.cupsCancelDestJob(http_, dest_, id);
+        }
+        return reason;
+    }
+
+  private:
+    // The paper that the printer's options name (an instance's, say), or
+    // else the printer's default, with the margins it cannot print on.
+    std::optional<cups_size_t> paper() {
+        const char* name = cups_.cupsGetOption("media", dest_->num_options, dest_->options);
+        if (name == nullptr) {
+            ipp_attribute_t* fallback = cups_.cupsFindDestDefault(http_, dest_, info_, "media");
+            name = fallback != nullptr ? cups_.ippGetString(fallback, 0, nullptr) : nullptr;
+        }
+        cups_size_t size{};
+        if (name == nullptr || cups_.cupsGetDestMediaByName(http_, dest_, info_, name,
+                                                            CUPS_MEDIA_FLAGS_DEFAULT, &size) == 0) {
+            return {};
+        }
+        return size;
+    }
+    static int giveUp(http_t* /*http*/, void* silent) {
+        *static_cast<bool*>(silent) = true;
+        return 0;
+    }
+    [[nodiscard]] QString server() const { return QString::fromLocal8Bit(cups_.cupsServer()); }
+    [[nodiscard]] QString lastError() const {
+        return QString::fromUtf8(cups_.cupsLastErrorString());
+    }
+    [[nodiscard]] QString refused() const {
+        return unlessSilent(QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
+                                .arg(printer(), lastError()));
+    }
+    // A wait that gave up fails each call after it as well; that is the reason.
+    [[nodiscard]] QString unlessSilent(const QString& result) const {
+        return silent_ ? silence(server()) : result;
+    }
+
+    const Libcups& cups_;
+    http_t* http_ = nullptr;
+    cups_dest_t* dest_ = nullptr;
+    cups_dinfo_t* info_ = nullptr;
+    std::optional<cups_size_t> media_;
+    bool silent_ = false;
+};
+
+} // namespace
+
+// The drawing waits here for the handing-over thread. Qt objects may be used
+// only while the program has not begun to end: the lock keeps the end waiting
+// while the page is made, never while the print server is.
+struct Printer::Job {
+    std::mutex mutex;
+    std::optional<Drawing> drawing; // gone once the page is made, or the program ends
+    QObject* receiver = nullptr;    // null once the program ends
+};
+
+namespace {
+
+// On the handing-over thread: the reason why the job could not be handed
+// over, or none once the program has begun to end.
+std::optional<QString> handOver(Printer::Job& job) {
+    const Libcups* cups = libcups();
+    if (cups == nullptr) {
+        return kNoPrinter;
+    }
+    Handover handover(*cups);
+    if (QString failure = handover.findPrinter(); !failure.isEmpty()) {
+        return failure;
+    }
+    QByteArray pdf;
+    {
+        const std::lock_guard lock(job.mutex);
+        if (!job.drawing) {
+            return std::nullopt;
+        }
+        pdf = pdfPage(*job.drawing, handover.layout());
+        job.drawing.reset();
+    }
+    return handover.send(pdf);
 }
 
 } // namespace
 
-bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        failure = QStringLiteral("既定のプリンターがないため、印刷できませんでした。");
-        return false;
+Printer::Printer() = default;
+
+Printer::~Printer() {
+    if (job_ != nullptr) {
+        const std::lock_guard lock(job_->mutex);
+        job_->drawing.reset();
+        job_->receiver = nullptr;
     }
-    const QString name = printer.printerName();
-    QTemporaryFile pdf(QDir::temp().filePath(QStringLiteral("vantoriku-XXXXXX.pdf")));
-    if (!pdf.open() || !writePdfPage(widget, QPrinter(printer).pageLayout(), pdf) || !pdf.flush()) {
-        failure = QStringLiteral("プリンター「%1」で印刷を始められませんでした。").arg(name);
-        return false;
+}
+
+void Printer::print(QWidget& widget, std::function<void(const QString& failure)> done) {
+    if (done_) {
+        const QString busy = QStringLiteral("前の印刷をまだプリンターに送っています。"
+                                            "送り終えてから、もう一度印刷してください。");
+        QMetaObject::invokeMethod(
+            &receiver_,
+            [widget = QPointer(&widget), done = std::move(done), busy] {
+                if (widget) {
+                    done(busy);
+                }
+            },
+            Qt::QueuedConnection);
+        return;
     }
-    const auto printFile = cupsFunction<decltype(cupsPrintFile)>("cupsPrintFile");
-    const auto lastError = cupsFunction<decltype(cupsLastErrorString)>("cupsLastErrorString");
-    const auto namedDest = cupsFunction<decltype(cupsGetNamedDest)>("cupsGetNamedDest");
-    const auto freeDests = cupsFunction<decltype(cupsFreeDests)>("cupsFreeDests");
-    // A default such as "queue/instance" names an instance: the queue with
-    // options of its own. CUPS takes the queue and the options, not the pair.
-    const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
-    const QByteArray instance = name.section(u'/', 1).toLocal8Bit();
-    cups_dest_t* dest = namedDest != nullptr
-                            ? namedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                                        instance.isEmpty() ? nullptr : instance.constData())
-                            : nullptr;
-    const bool handedOver =
-        printFile != nullptr && printFile(queue.constData(), QFile::encodeName(pdf.fileName()),
-                                          "Vantoriku", dest != nullptr ? dest->num_options : 0,
-                                          dest != nullptr ? dest->options : nullptr) != 0;
-    if (dest != nullptr && freeDests != nullptr) {
-        freeDests(1, dest);
+    printed_ = &widget;
+    done_ = std::move(done);
+    job_ = std::make_shared<Job>();
+    job_->drawing = draw(widget);
+    job_->receiver = &receiver_;
+    std::thread([this, job = job_] {
+        const std::optional<QString> failure = handOver(*job);
+        const std::lock_guard lock(job->mutex);
+        job->drawing.reset();
+        if (failure && job->receiver != nullptr) {
+            QMetaObject::invokeMethod(
+                job->receiver, [this, failure = *failure] { finish(failure); },
+                Qt::QueuedConnection);
+        }
+    }).detach();
+}
+
+void Printer::finish(const QString& failure) {
+    const auto done = std::exchange(done_, nullptr);
+    if (printed_) {
+        done(failure);
     }
-    if (!handedOver) {
-        const QString reason = lastError != nullptr ? QString::fromUtf8(lastError()) : QString();
-        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
-                      .arg(name, reason);
-        return false;
-    }
-    return true;
 }
 
 } // namespace vantoriku
