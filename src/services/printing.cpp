@@ -252,7 +252,11 @@ class Handover {
         *static_cast<bool*>(silent) = true;
         return 0;
     }
-    [[nodiscard]] QString server() const { return QString::fromLocal8Bit(cups_.cupsServer()); }
+    // As the user's settings name it: a socket's path, or a host and its port.
+    [[nodiscard]] QString server() const {
+        const QString host = QString::fromLocal8Bit(cups_.cupsServer());
+        return host.startsWith(u'/') ? host : host + u':' + QString::number(cups_.ippPort());
+    }
     [[nodiscard]] QString lastError() const {
         return QString::fromUtf8(cups_.cupsLastErrorString());
     }
