@@ -17,9 +17,6 @@ namespace vantoriku {
 // holds up nothing else. One job at a time.
 class Printer {
   public:
-    // How long the print server may keep silent before the job is given up.
-    static constexpr int kSilenceSeconds = 5;
-
     Printer();
     // Leaves a job that is still being handed over; the program does not wait for it.
     ~Printer();

@@ -1,5 +1,6 @@
 #include "content/question_bank.h"
 #include "services/desktop_services.h"
+#include "services/print_server.h"
 #include "window/window_fixture.h"
 
 #include <QLocalServer>
@@ -144,8 +145,8 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         QTest::keyClicks(form.findChild<QLineEdit*>("Text1"), "538");
         QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton); // 採点
         print();
-        EXPECT_LT(held.elapsed(), Printer::kSilenceSeconds * 1000 / 2) << what << ": printing held the window";
-        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.shown.size() == 2; }, (Printer::kSilenceSeconds + 5) * 1000))
+        EXPECT_LT(held.elapsed(), kPrintServerSilenceSeconds * 1000 / 2) << what << ": printing held the window";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.shown.size() == 2; }, (kPrintServerSilenceSeconds + 5) * 1000))
             << what << ": " << str(boxes.shown.join(" "));
         mend();
         QStringList shown = boxes.shown; // in either order
