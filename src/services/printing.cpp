@@ -93,28 +93,21 @@ QByteArray pdfPage(const Drawing& drawing, const QPageLayout& layout) {
 // only while the program has not begun to end: the lock keeps the end waiting
 // while the page is made, never while the print server is.
 struct Printer::Job {
+    // The PDF page on the given paper, or nothing once the program has begun to end.
+    std::optional<QByteArray> page(const QPageLayout& layout) {
+        const std::lock_guard lock(mutex);
+        if (!drawing) {
+            return std::nullopt;
+        }
+        QByteArray pdf = pdfPage(*drawing, layout);
+        drawing.reset();
+        return pdf;
+    }
+
     std::mutex mutex;
     std::optional<Drawing> drawing; // gone once the page is made, or the program ends
     QObject* receiver = nullptr;    // null once the program ends
 };
-
-namespace {
-
-// On the handing-over thread: the reason why the job could not be handed
-// over, or none once the program has begun to end.
-std::optional<QString> handOver(Printer::Job& job) {
-    return handToDefaultPrinter([&job](const QPageLayout& layout) -> std::optional<QByteArray> {
-        const std::lock_guard lock(job.mutex);
-        if (!job.drawing) {
-            return std::nullopt;
-        }
-        QByteArray pdf = pdfPage(*job.drawing, layout);
-        job.drawing.reset();
-        return pdf;
-    });
-}
-
-} // namespace
 
 Printer::Printer() = default;
 
@@ -146,7 +139,8 @@ void Printer::print(QWidget& widget, std::function<void(const QString& failure)>
     job_->drawing = draw(widget);
     job_->receiver = &receiver_;
     std::thread([this, job = job_] {
-        const std::optional<QString> failure = handOver(*job);
+        const std::optional<QString> failure =
+            handToDefaultPrinter([&job](const QPageLayout& layout) { return job->page(layout); });
         const std::lock_guard lock(job->mutex);
         job->drawing.reset();
         if (failure && job->receiver != nullptr) {
