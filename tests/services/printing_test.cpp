@@ -121,7 +121,9 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         silent.close();
         useServer(server);
     };
-    const auto onQueue = [&](const char* command) { QProcess::execute(command, {"-h", server, queue}); };
+    const auto onQueue = [&](const char* command) {
+        EXPECT_EQ(QProcess::execute(command, {"-h", server, queue}), 0) << command << " failed";
+    };
     const std::tuple<std::function<void()>, std::function<void()>, QString, const char*> failures[] = {
         {[&] { useServer("/nonexistent/cups.sock"); }, useOwnServer,
          "^印刷サーバー「/nonexistent/cups.sock」に接続できないため、印刷できませんでした。$", "no print server"},
