@@ -13,9 +13,8 @@ namespace {
 class NoServices : public vantoriku::WindowServices {
   public:
     void showHelp(QWidget& /*window*/) override {}
-    bool printClientArea(QWidget& /*clientArea*/, std::string& /*failure*/) override {
-        return true;
-    }
+    void printClientArea(QWidget& /*clientArea*/,
+                         std::function<void(const std::string&)> /*done*/) override {}
     void quit() override {}
 };
 

@@ -2,7 +2,6 @@
 
 #include "services/help_path.h"
 #include "services/help_viewer.h"
-#include "services/printing.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,13 +31,11 @@ void DesktopServices::showHelp(QWidget& window) {
     helpViewer_->activateWindow();
 }
 
-bool DesktopServices::printClientArea(QWidget& clientArea, std::string& failure) {
-    QString reason;
-    if (printOnDefaultPrinter(clientArea, reason)) {
-        return true;
-    }
-    failure = reason.toStdString();
-    return false;
+void DesktopServices::printClientArea(QWidget& clientArea,
+                                      std::function<void(const std::string& failure)> done) {
+    printer_.print(clientArea, [done = std::move(done)](const QString& failure) {
+        done(failure.toStdString());
+    });
 }
 
 void DesktopServices::quit() {

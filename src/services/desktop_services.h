@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/printing.h"
 #include "window/window_services.h"
 
 #include <QPointer>
@@ -18,12 +19,14 @@ class DesktopServices : public WindowServices {
     DesktopServices();
     ~DesktopServices() override;
     void showHelp(QWidget& window) override;
-    bool printClientArea(QWidget& clientArea, std::string& failure) override;
+    void printClientArea(QWidget& clientArea,
+                         std::function<void(const std::string& failure)> done) override;
     void quit() override;
 
   private:
     QTranslator qtJapanese_;
     QPointer<HelpViewer> helpViewer_;
+    Printer printer_;
 };
 
 } // namespace vantoriku

@@ -1,28 +1,21 @@
 #include "services/printing.h"
 
-#include <QDir>
+#include "services/print_server.h"
+
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QPicture>
 #include <QWidget>
 #include <algorithm>
-#include <cups/cups.h>
-#include <dlfcn.h>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
 namespace vantoriku {
 namespace {
-
-// A function of libcups, which Qt's print plugin has already loaded to find the
-// default printer. Looked up rather than linked: the program then starts
-// without libcups and its dozen dependencies, which only printing needs.
-template <typename Function> Function* cupsFunction(const char* name) {
-    static void* const library = dlopen("libcups.so.2", RTLD_LAZY);
-    return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
-}
 
 // While it lives, every font in the widget may look for other faces. The
 // window's fonts do not, to start faster; but Qt then records a face's own
@@ -55,68 +48,114 @@ class MergingFonts {
     std::vector<std::pair<QWidget*, QFont>> fonts_;
 };
 
-// The widget as one PDF page with the given layout, scaled to fit with its
-// aspect ratio kept. A PDF writer keeps the text as text: on a QPrinter,
-// QWidget::render would first turn the whole page into one picture.
-bool writePdfPage(QWidget& widget, const QPageLayout& layout, QIODevice& pdf) {
+// The widget as the screen shows it, recorded as drawing commands: the text
+// stays text, and the page is laid out once the printer's paper is known.
+struct Drawing {
+    QPicture picture;
+    QSize size;
+    int dpi = 0; // the picture's, which its text is sized for
+};
+
+Drawing draw(QWidget& widget) {
     const MergingFonts merging(widget);
-    QPdfWriter writer(&pdf);
-    writer.setTitle(QStringLiteral("Vantoriku"));
-    writer.setResolution(1200);
-    writer.setPageLayout(layout);
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    const QRect page = layout.paintRectPixels(writer.resolution());
-    const double scale =
-        std::min(double(page.width()) / widget.width(), double(page.height()) / widget.height());
-    painter.scale(scale, scale);
+    Drawing drawing;
+    QPainter painter(&drawing.picture);
     widget.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return painter.end();
+    painter.end();
+    drawing.size = widget.size();
+    drawing.dpi = drawing.picture.logicalDpiY();
+    return drawing;
+}
+
+// The drawing as one PDF page with the given layout, scaled to fit with its
+// aspect ratio kept.
+QByteArray pdfPage(const Drawing& drawing, const QPageLayout& layout) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setTitle(QStringLiteral("Vantoriku"));
+    writer.setResolution(drawing.dpi);
+    writer.setPageLayout(layout);
+    QPainter painter(&writer);
+    const QSizeF page = layout.paintRect(QPageLayout::Inch).size() * drawing.dpi;
+    const double scale =
+        std::min(page.width() / drawing.size.width(), page.height() / drawing.size.height());
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, drawing.picture);
+    painter.end();
+    return pdf.data();
 }
 
 } // namespace
 
-bool printOnDefaultPrinter(QWidget& widget, QString& failure) {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        failure = QStringLiteral("既定のプリンターがないため、印刷できませんでした。");
-        return false;
+// The drawing waits here for the handing-over thread. Qt objects may be used
+// only while the program has not begun to end: the lock keeps the end waiting
+// while the page is made, never while the print server is.
+struct Printer::Job {
+    // The PDF page on the given paper, or nothing once the program has begun to end.
+    std::optional<QByteArray> page(const QPageLayout& layout) {
+        const std::lock_guard lock(mutex);
+        if (!drawing) {
+            return std::nullopt;
+        }
+        QByteArray pdf = pdfPage(*drawing, layout);
+        drawing.reset();
+        return pdf;
     }
-    const QString name = printer.printerName();
-    QTemporaryFile pdf(QDir::temp().filePath(QStringLiteral("vantoriku-XXXXXX.pdf")));
-    if (!pdf.open() || !writePdfPage(widget, QPrinter(printer).pageLayout(), pdf) || !pdf.flush()) {
-        failure = QStringLiteral("プリンター「%1」で印刷を始められませんでした。").arg(name);
-        return false;
+
+    std::mutex mutex;
+    std::optional<Drawing> drawing; // gone once the page is made, or the program ends
+    QObject* receiver = nullptr;    // null once the program ends
+};
+
+Printer::Printer() = default;
+
+Printer::~Printer() {
+    if (job_ != nullptr) {
+        const std::lock_guard lock(job_->mutex);
+        job_->drawing.reset();
+        job_->receiver = nullptr;
     }
-    const auto printFile = cupsFunction<decltype(cupsPrintFile)>("cupsPrintFile");
-    const auto lastError = cupsFunction<decltype(cupsLastErrorString)>("cupsLastErrorString");
-    const auto namedDest = cupsFunction<decltype(cupsGetNamedDest)>("cupsGetNamedDest");
-    const auto freeDests = cupsFunction<decltype(cupsFreeDests)>("cupsFreeDests");
-    // A default such as "queue/instance" names an instance: the queue with
-    // options of its own. CUPS takes the queue and the options, not the pair.
-    const QByteArray queue = name.section(u'/', 0, 0).toLocal8Bit();
-    const QByteArray instance = name.section(u'/', 1).toLocal8Bit();
-    cups_dest_t* dest = namedDest != nullptr
-                            ? namedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                                        instance.isEmpty() ? nullptr : instance.constData())
-                            : nullptr;
-    const bool handedOver =
-        printFile != nullptr && printFile(queue.constData(), QFile::encodeName(pdf.fileName()),
-                                          "Vantoriku", dest != nullptr ? dest->num_options : 0,
-                                          dest != nullptr ? dest->options : nullptr) != 0;
-    if (dest != nullptr && freeDests != nullptr) {
-        freeDests(1, dest);
+}
+
+void Printer::print(QWidget& widget, std::function<void(const QString& failure)> done) {
+    if (done_) {
+        const QString busy = QStringLiteral("前の印刷をまだプリンターに送っています。"
+                                            "送り終えてから、もう一度印刷してください。");
+        QMetaObject::invokeMethod(
+            &receiver_,
+            [widget = QPointer(&widget), done = std::move(done), busy] {
+                if (widget) {
+                    done(busy);
+                }
+            },
+            Qt::QueuedConnection);
+        return;
     }
-    if (!handedOver) {
-        const QString reason = lastError != nullptr ? QString::fromUtf8(lastError()) : QString();
-        failure = QStringLiteral("プリンター「%1」が印刷を受け付けませんでした（%2）。")
-                      .arg(name, reason);
-        return false;
+    printed_ = &widget;
+    done_ = std::move(done);
+    job_ = std::make_shared<Job>();
+    job_->drawing = draw(widget);
+    job_->receiver = &receiver_;
+    std::thread([this, job = job_] {
+        const std::optional<QString> failure =
+            handToDefaultPrinter([&job](const QPageLayout& layout) { return job->page(layout); });
+        const std::lock_guard lock(job->mutex);
+        job->drawing.reset();
+        if (failure && job->receiver != nullptr) {
+            QMetaObject::invokeMethod(
+                job->receiver, [this, failure = *failure] { finish(failure); },
+                Qt::QueuedConnection);
+        }
+    }).detach();
+}
+
+void Printer::finish(const QString& failure) {
+    const auto done = std::exchange(done_, nullptr);
+    if (printed_) {
+        done(failure);
     }
-    return true;
 }
 
 } // namespace vantoriku

@@ -197,13 +197,13 @@ void Form1::mokuji_Click() {
 void Form1::munprintitem_Click() {
     sheet_.setVisible(Button::Command1, false);
     sheet_.setVisible(Button::Command2, false);
-    std::string failure;
-    const bool printed = services_.printClientArea(*client_, failure);
+    services_.printClientArea(*client_, [this](const std::string& failure) {
+        if (!failure.empty()) {
+            messageBox_.show(failure);
+        }
+    });
     sheet_.setVisible(Button::Command1, true);
     sheet_.setVisible(Button::Command2, true);
-    if (!printed) {
-        messageBox_.show(failure);
-    }
 }
 
 void Form1::munquititem_Click() {

@@ -1,22 +1,16 @@
 #include "content/question_bank.h"
 #include "services/desktop_services.h"
+#include "services/print_server.h"
 #include "window/window_fixture.h"
 
+#include <QLocalServer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <dlfcn.h>
 
 using namespace vantoriku;
 using vantoriku::testing::str;
 
 namespace {
-
-// Points libcups, which Qt's print plugin loads and the program uses, at a server.
-void useServer(const QByteArray& socket) {
-    (void)QPrinterInfo::availablePrinterNames();
-    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    reinterpret_cast<void (*)(const char*)>(dlsym(cups, "cupsSetServer"))(socket.constData());
-}
 
 // How dark the area is, or how many of its pixels are red.
 int inkIn(const QImage& image, const QRect& area, bool red = false) {
@@ -39,16 +33,11 @@ class PrintingTest : public ::testing::Test {
         form.Form_Load();
         // Active, as a user's window is when they print: the focus shows on the screen and the page alike.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == form.windowHandle(); }));
-        useServer(qgetenv("CUPS_SERVER"));
     }
-    // 印刷, and what the box that it showed said, in 「」, if it showed one.
-    QString print() {
-        const vantoriku::testing::BoxCloser boxes;
-        form.findChild<QAction*>("munprintitem")->trigger();
-        return boxes.shown.isEmpty() ? QString() : "「" + boxes.shown[0] + "」";
-    }
+    void print() { form.findChild<QAction*>("munprintitem")->trigger(); }
     // The page that the queue made of the job, once it is whole, drawn at the
-    // window's scale from the corner of the printable area.
+    // window's scale from the corner of the area that the printer can print
+    // on, as Qt reads it from the printer's description.
     QImage printedPage() {
         QFile pdf;
         const auto whole = [&] {
@@ -56,10 +45,12 @@ class PrintingTest : public ::testing::Test {
             return pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF");
         };
         EXPECT_TRUE(QTest::qWaitFor(whole, 20000)) << "nothing printed";
-        const QRectF area = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout().paintRect(QPageLayout::Point);
+        QPageLayout paper = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout();
+        paper.setMargins(paper.minimumMargins());
+        const QRectF area = paper.paintRect(QPageLayout::Point);
         const double dpi = 72 * form.clientArea().width() / area.width();
-        QProcess::execute("pdftoppm",
-                          {"-r", QString::number(dpi), "-png", "-singlefile", pdf.fileName(), root + "/page"});
+        const QStringList drawing = {"-r", QString::number(dpi), "-png", "-singlefile", pdf.fileName(), root + "/page"};
+        EXPECT_EQ(QProcess::execute("pdftoppm", drawing), 0) << "pdftoppm could not draw the printed page";
         return QImage(root + "/page.png").copy(QRectF(area.topLeft() * dpi / 72, form.clientArea().size()).toRect());
     }
 
@@ -79,8 +70,10 @@ TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
     for (const Question& q : QuestionBank::questionsOf(1))
         form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
     QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(str(print()), "") << "printing showed a box";
+    const vantoriku::testing::BoxCloser boxes;
+    print();
     const QImage page = printedPage();
+    EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
     for (const char* button : {"Command1", "Command2"})
         form.findChild<QWidget*>(button)->hide(); // as when printing
     const QImage screen = form.clientArea().grab().toImage();
@@ -96,36 +89,74 @@ TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
     EXPECT_NEAR(inkIn(page, percentage, true), red, 0.25 * red) << "the red of Label55 against the screen";
 }
 
+// The default is the queue's instance "twice", of two copies, as the user's
+// own settings say.
 TEST_F(PrintingTest, ADefaultInstancePrintsWithItsOwnOptions) {
     QDir().mkpath(QDir::homePath() + "/.cups");
     QFile options(QDir::homePath() + "/.cups/lpoptions");
     ASSERT_TRUE(options.open(QIODevice::WriteOnly));
     options.write(("Dest " + queue + "/twice copies=2\nDefault " + queue + "/twice\n").toUtf8());
     options.close();
-    ASSERT_EQ(str(QPrinterInfo::defaultPrinter().printerName()), str(queue + "/twice"));
-    EXPECT_EQ(str(print()), "") << "printing showed a box";
+    const vantoriku::testing::BoxCloser boxes;
+    print();
     const auto twoCopiesLogged = [this] {
         QFile log(root + "/log/page_log");
         return log.open(QIODevice::ReadOnly) && log.readAll().contains(" total 2 ");
     };
     EXPECT_TRUE(QTest::qWaitFor(twoCopiesLogged)) << "the page log has no job of the instance's two copies";
+    EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
 }
 
-TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrint) {
+// Each way printing fails is told in a box once the print server has had its
+// say, or has kept silent too long. Meanwhile the drill goes on: an answer is
+// typed and scored, and 印刷 chosen again says that the first job is still
+// being handed over.
+TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhile) {
+    const QString server = qEnvironmentVariable("CUPS_SERVER");
+    const auto useServer = [](const QString& socket) { qputenv("CUPS_SERVER", socket.toUtf8()); };
+    QLocalServer silent; // takes every connection and never answers
+    const auto useSilentServer = [&] {
+        EXPECT_TRUE(silent.listen(root + "/silent.sock")) << str(silent.errorString());
+        useServer(silent.fullServerName());
+    };
+    const auto useOwnServer = [&] {
+        silent.close();
+        useServer(server);
+    };
     const auto onQueue = [&](const char* command) {
-        QProcess::execute(command, {"-h", qgetenv("CUPS_SERVER"), queue});
+        EXPECT_EQ(QProcess::execute(command, {"-h", server, queue}), 0) << command << " failed";
     };
     const std::tuple<std::function<void()>, std::function<void()>, QString, const char*> failures[] = {
-        {[] { useServer("/nonexistent/cups.sock"); }, [] { useServer(qgetenv("CUPS_SERVER")); },
-         "^「既定のプリンターがないため、印刷できませんでした。」$", "no print server"},
+        {[&] { useServer("/nonexistent/cups.sock"); }, useOwnServer,
+         "^印刷サーバー「/nonexistent/cups.sock」に接続できないため、印刷できませんでした。$", "no print server"},
+        {useSilentServer, useOwnServer,
+         "^印刷サーバー「" + root + "/silent.sock」が5秒待っても応答しないため、印刷できませんでした。$",
+         "a print server that does not answer"},
+        {[] { qputenv("PRINTER", "nowhere"); }, [] { qunsetenv("PRINTER"); },
+         "^既定のプリンターがないため、印刷できませんでした。$", "a default printer that is not there"},
         {[&] { onQueue("cupsreject"); }, [&] { onQueue("cupsaccept"); },
-         "^「プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。」$", "a queue that rejects jobs"},
-        {[] { qputenv("TMPDIR", "/proc"); }, [] { qunsetenv("TMPDIR"); }, // nothing can be made there
-         "^「プリンター「" + queue + "」で印刷を始められませんでした。」$", "no room for the page"}};
+         "^プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。$", "a queue that rejects jobs"}};
+    const QString busy = "前の印刷をまだプリンターに送っています。送り終えてから、もう一度印刷してください。";
+    form.findChild<QAction*>("jidai1")->trigger();
     for (const auto& [cause, mend, message, what] : failures) {
         cause();
-        const QString shown = print();
+        const vantoriku::testing::BoxCloser boxes;
+        QElapsedTimer held;
+        held.start();
+        print();
+        EXPECT_EQ(str(boxes.shown.join("")), "") << what << ": the box came before the drill could go on";
+        QTest::mouseClick(form.findChild<QWidget*>("Command3"), Qt::LeftButton); // クリア
+        QTest::keyClicks(form.findChild<QLineEdit*>("Text1"), "538");
+        QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton); // 採点
+        print();
+        EXPECT_LT(held.elapsed(), kPrintServerSilenceSeconds * 1000 / 2) << what << ": printing held the window";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.shown.size() == 2; }, (kPrintServerSilenceSeconds + 5) * 1000))
+            << what << ": " << str(boxes.shown.join(" "));
         mend();
-        EXPECT_TRUE(QRegularExpression(message).match(shown).hasMatch()) << what << ": " << str(shown);
+        QStringList shown = boxes.shown; // in either order
+        EXPECT_TRUE(shown.removeOne(busy)) << what << ": 印刷 again did not say the first job was on its way";
+        EXPECT_TRUE(QRegularExpression(message).match(shown.value(0)).hasMatch())
+            << what << ": " << str(shown.value(0));
+        EXPECT_EQ(str(form.findChild<QLineEdit*>("Text1")->text()), "正解") << what << ": the scored answer was lost";
     }
 }

@@ -101,13 +101,14 @@ TEST(HelpViewerTest, IsAWindowOfTheProgramThatSaysWhenTheDocumentIsMissingAndEsc
     const QTemporaryDir prefix; // installed: <prefix>/bin/vantoriku, <prefix>/share/vantoriku/help.html
     QDir().mkpath(prefix.filePath("share/vantoriku"));
     QDir().mkpath(prefix.filePath("bin"));
-    QFile::copy(VANTORIKU_HELP_SOURCE, prefix.filePath("share/vantoriku/help.html"));
+    ASSERT_TRUE(QFile::copy(VANTORIKU_HELP_SOURCE, prefix.filePath("share/vantoriku/help.html")))
+        << "could not copy the help document into the install folder";
     EXPECT_EQ(str(helpFilePathFor(prefix.filePath("bin"))), str(prefix.filePath("share/vantoriku/help.html")));
 }
 
-// Help opens once, as a transient of the main window that fits the screen,
-// and does not wait; asked again, it keeps its place. 終了 ends the event
-// loop with status 0, help open or not.
+// Help opens once, with its document, as a transient of the main window
+// that fits the screen, and does not wait; asked again, it keeps its place.
+// 終了 ends the event loop with status 0, help open or not.
 TEST(DesktopServicesTest, HelpOpensOnceAsTheWindowsTransientAndQuitEndsWithStatusZero) {
     DesktopServices services;
     Form1 form(services);
@@ -120,6 +121,7 @@ TEST(DesktopServicesTest, HelpOpensOnceAsTheWindowsTransientAndQuitEndsWithStatu
     EXPECT_EQ(help->frameGeometry().top(), form.frameGeometry().top()) << "not level with the main window";
     EXPECT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; })) << "opened behind";
     auto* page = help->findChild<QTextBrowser*>("helpPage");
+    EXPECT_TRUE(page->toPlainText().contains("キーボード操作")) << "the help opened without its document";
     page->scrollToAnchor("keyboard");
     const int atKeyboard = page->verticalScrollBar()->value();
     form.findChild<QAction*>("mokuji")->trigger();

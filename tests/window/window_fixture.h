@@ -13,10 +13,10 @@ namespace vantoriku::testing {
 // only notes whether the two main buttons showed on what was printed.
 struct NoServices : WindowServices {
     void showHelp(QWidget& /*window*/) override {}
-    bool printClientArea(QWidget& area, std::string& /*failure*/) override {
+    void printClientArea(QWidget& area, std::function<void(const std::string&)> done) override {
         buttonsPrinted =
             area.findChild<QWidget*>("Command1")->isVisible() || area.findChild<QWidget*>("Command2")->isVisible();
-        return true;
+        done("");
     }
     void quit() override {}
     bool buttonsPrinted = true;
