@@ -122,11 +122,35 @@ constexpr std::array<std::string_view, 10> kFamilies{
     "ＭＳ Ｐゴシック", "MS PGothic",   "IPAPGothic",          "IPAexGothic", "Noto Sans CJK JP",
     "VL PGothic",      "TakaoPGothic", "Droid Sans Fallback", "IPAGothic",   "Noto Sans JP"};
 
+constexpr std::array<MenuItem, 4> kFileMenu{{
+    {"munprintitem", "印刷", MenuCommand::Print},
+    {"muncliaitem", "クリア", MenuCommand::Clear},
+    {"mun", "", MenuCommand::Separator},
+    {"munquititem", "終了", MenuCommand::Quit},
+}};
+// The era commands, in era order, with the captions of the score table's rows.
+constexpr std::array<MenuItem, 4> kEraMenu{{
+    {"jidai1", "奈良から鎌倉", MenuCommand::SelectEra, 1},
+    {"jidai2", "室町から江戸", MenuCommand::SelectEra, 2},
+    {"jidai3", "明治から昭和", MenuCommand::SelectEra, 3},
+    {"jidai4", "昭和から平成", MenuCommand::SelectEra, 4},
+}};
+constexpr std::array<MenuItem, 1> kHelpMenu{{{"mokuji", "目次", MenuCommand::Help}}};
+constexpr std::array<Menu, 3> kMenus{{
+    {"munfail", "ファイル", kFileMenu},
+    {"munjidai", "時代選択", kEraMenu},
+    {"help", "ヘルプ", kHelpMenu},
+}};
+
 } // namespace
 
 std::span<const LayoutRow> layoutTable() {
     static const std::vector<LayoutRow> controls = makeControls();
     return controls;
+}
+
+std::span<const Menu> menuTree() {
+    return kMenus;
 }
 
 std::span<const std::string_view> windowFontFamilies() {

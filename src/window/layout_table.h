@@ -60,6 +60,26 @@ constexpr bool wholePixels(const LayoutRow& c) {
 // and the prompt, in creation order.
 std::span<const LayoutRow> layoutTable();
 
+// What a menu item does, each with its handler on the main window; a
+// separator does nothing.
+enum class MenuCommand { Print, Clear, Quit, SelectEra, Help, Separator };
+
+struct MenuItem {
+    std::string_view name;
+    std::string_view caption; // none for a separator
+    MenuCommand command;
+    int era = 0; // the era that SelectEra chooses; its item carries a check mark
+};
+
+struct Menu {
+    std::string_view name;
+    std::string_view title;
+    std::span<const MenuItem> items;
+};
+
+// The menu bar's menus and their items, in order. No item has a key.
+std::span<const Menu> menuTree();
+
 // The face that the window and its lettered controls ask for first, then the
 // Japanese faces a Debian desktop has in its place.
 std::span<const std::string_view> windowFontFamilies();

@@ -16,6 +16,7 @@ namespace vantoriku {
 
 class AnswerField;
 struct LayoutRow;
+struct MenuItem;
 class SheetLabel;
 
 // The main window. It draws the DrillSheet, writes typed answers into it and
@@ -42,6 +43,7 @@ class Form1 : public QMainWindow {
     QWidget* createControl(const LayoutRow& control);
     void createControls();
     void createMenus();
+    void connectItem(QAction& action, const MenuItem& item);
     void setTabOrder();
     void render(const Member& member);
     void renderAll(); // the whole sheet, once, when the window is built

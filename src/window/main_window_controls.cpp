@@ -1,4 +1,3 @@
-#include "content/question_bank.h"
 #include "window/appearance.h"
 #include "window/controls.h"
 #include "window/layout_table.h"
@@ -144,45 +143,54 @@ void Form1::createControls() {
 void Form1::createMenus() {
     menuBar()->setNativeMenuBar(false); // the client area starts right below it
     menuBar()->setObjectName("menuBar");
-    const auto addMenu = [this](const char* name, const char* title) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
-        menu->setObjectName(name);
+    for (const Menu& entry : menuTree()) {
+        QMenu* menu = menuBar()->addMenu(qString(entry.title));
+        menu->setObjectName(qString(entry.name));
         menu->setFont(font());
-        return menu;
-    };
-    const auto addItem = [this](QMenu* menu, const char* name, std::string_view title,
-                                auto handler) {
-        QAction* action = menu->addAction(qString(title));
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
-    QMenu* file = addMenu("munfail", "ファイル");
-    addItem(file, "munprintitem", "印刷", [this] { munprintitem_Click(); });
-    addItem(file, "muncliaitem", "クリア", [this] { drill_.muncliaitem_Click(); });
-    file->addSeparator()->setObjectName("mun");
-    addItem(file, "munquititem", "終了", [this] { munquititem_Click(); });
-
-    QMenu* eras = addMenu("munjidai", "時代選択");
-    for (const Era& era : QuestionBank::eras()) {
-        const std::string name(era.menuItem);
-        QAction* item = addItem(eras, name.c_str(), era.menuCaption, [this, number = era.number] {
-            drill_.selectEra(number);
-            // The drill starts over at the first question, which is then heard at once.
-            answerFields_[0]->setFocus(Qt::OtherFocusReason);
-        });
-        // Qt toggles the mark before triggered(); the selection then sets it from the sheet.
-        item->setCheckable(true);
-        eraItems_[static_cast<std::size_t>(era.number - 1)] = item;
+        for (const MenuItem& item : entry.items) {
+            QAction* action = item.command == MenuCommand::Separator
+                                  ? menu->addSeparator()
+                                  : menu->addAction(qString(item.caption));
+            action->setObjectName(qString(item.name));
+            connectItem(*action, item);
+        }
     }
-
-    QMenu* help = addMenu("help", "ヘルプ");
-    addItem(help, "mokuji", "目次", [this] { mokuji_Click(); });
 
     // F10 opens the menus, as on other desktop programs; the items themselves have no keys.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
+void Form1::connectItem(QAction& action, const MenuItem& item) {
+    const auto on = [this, &action](auto handler) {
+        connect(&action, &QAction::triggered, this, handler);
+    };
+    switch (item.command) {
+    case MenuCommand::Print:
+        on([this] { munprintitem_Click(); });
+        break;
+    case MenuCommand::Clear:
+        on([this] { drill_.muncliaitem_Click(); });
+        break;
+    case MenuCommand::Quit:
+        on([this] { munquititem_Click(); });
+        break;
+    case MenuCommand::SelectEra:
+        // Qt toggles the mark before triggered(); the selection then sets it from the sheet.
+        action.setCheckable(true);
+        eraItems_[static_cast<std::size_t>(item.era - 1)] = &action;
+        on([this, era = item.era] {
+            drill_.selectEra(era);
+            // The drill starts over at the first question, which is then heard at once.
+            answerFields_[0]->setFocus(Qt::OtherFocusReason);
+        });
+        break;
+    case MenuCommand::Help:
+        on([this] { mokuji_Click(); });
+        break;
+    case MenuCommand::Separator:
+        break;
+    }
 }
 
 void Form1::setTabOrder() {
