@@ -19,6 +19,10 @@ constexpr Lettering kPromptFont{19, true};          // 14.25 pt bold
 constexpr std::array<std::string_view, 4> kEraNames{"奈良から鎌倉", "室町から江戸", "明治から昭和",
                                                     "昭和から平成"};
 
+// The face's "%" is wider than the 9-pixel cells that hold it; drawn a little
+// narrower, it stays whole at every scale.
+constexpr Lettering kNarrow{.stretch = 85};
+
 constexpr auto L = ControlKind::Label;
 constexpr auto B = ControlKind::Button;
 constexpr auto C = Alignment::Centre;
@@ -47,17 +51,17 @@ constexpr std::array kPanel{
     cell("Label47", Cell::Label47, 9480, 3120, 375, 255, C, kScore),
     LayoutRow{"Label50", L, "点", 9960, 3120, 255, 255},
     cell("Label55", Cell::Label55, 10200, 3120, 375, 255, R),
-    LayoutRow{"Label60", L, "%", 10680, 3120, 135, 255},
+    LayoutRow{"Label60", L, "%", 10680, 3120, 135, 255, Left, kNarrow},
     LayoutRow{"Label44", L, kEraNames[1], 8280, 3480, 1095, 255},
     cell("Label48", Cell::Label48, 9480, 3480, 375, 255, C, kScore),
     LayoutRow{"Label51", L, "点", 9960, 3480, 255, 255},
     cell("Label56", Cell::Label56, 10200, 3480, 375, 255, R),
-    LayoutRow{"Label61", L, "%", 10680, 3480, 135, 255},
+    LayoutRow{"Label61", L, "%", 10680, 3480, 135, 255, Left, kNarrow},
     LayoutRow{"Label45", L, kEraNames[2], 8280, 3840, 1095, 255},
     cell("Label49", Cell::Label49, 9480, 3840, 375, 255, C, kScore),
     LayoutRow{"Label52", L, "点", 9960, 3840, 255, 255},
     cell("Label57", Cell::Label57, 10200, 3840, 375, 255, R),
-    LayoutRow{"Label62", L, "%", 10680, 3840, 135, 255},
+    LayoutRow{"Label62", L, "%", 10680, 3840, 135, 255, Left, kNarrow},
     LayoutRow{"Label46", L, kEraNames[3], 8280, 4200, 1095, 255},
     cell("Label54", Cell::Label54, 9480, 4200, 375, 255, C, kScore),
     LayoutRow{"Label53", L, "点", 9960, 4200, 255, 255},
@@ -68,7 +72,7 @@ constexpr std::array kPanel{
     cell("Label64", Cell::Label64, 9360, 4680, 615, 255, Left),
     LayoutRow{"Label65", L, "点", 9960, 4680, 255, 255},
     cell("Label66", Cell::Label66, 10200, 4680, 375, 255, R),
-    LayoutRow{"Label59", L, "%", 10680, 4680, 135, 255},
+    LayoutRow{"Label59", L, "%", 10680, 4680, 135, 255, Left, kNarrow},
     LayoutRow{"Label68", L, "レベル:", 8280, 5160, 735, 375, R, kLevelHeading},
     cell("Label69", Cell::Label69, 9840, 5160, 975, 375, R),
     button("Command2", Command::Command2, "総合評価", 8280, 5640, 2655, 495, kEvaluateButton),
