@@ -76,6 +76,13 @@ QString silence(const QString& server) {
         .arg(kPrintServerSilenceSeconds);
 }
 
+QString unconfirmed(const QString& server) {
+    return QStringLiteral("印刷サーバー「%1」が%2秒待っても応答しないため、"
+                          "印刷されたかどうか確かめられませんでした。")
+        .arg(server)
+        .arg(kPrintServerSilenceSeconds);
+}
+
 // One conversation with the print server about one job, each wait for it
 // bounded; what it holds is freed when it ends.
 class Handover {
@@ -136,14 +143,17 @@ class Handover {
                                     dest_->options) != IPP_STATUS_OK) {
             return refused();
         }
-        const bool sent =
+        const bool written =
             cups_.cupsStartDestDocument(http_, dest_, info_, id, "Vantoriku", CUPS_FORMAT_PDF, 0,
                                         nullptr, 1) == HTTP_STATUS_CONTINUE &&
             cups_.cupsWriteRequestData(http_, pdf.constData(), static_cast<size_t>(pdf.size())) ==
-                HTTP_STATUS_CONTINUE &&
-            cups_.cupsFinishDestDocument(http_, dest_, info_) == IPP_STATUS_OK;
-        if (sent) {
+                HTTP_STATUS_CONTINUE;
+        if (written && cups_.cupsFinishDestDocument(http_, dest_, info_) == IPP_STATUS_OK) {
             return {};
+        }
+        if (written && silent_) {
+            // The whole page went out; only the server's word on it did not come.
+            return unconfirmed(server());
         }
         QString reason = refused();
         if (!silent_) { // a job without its page would wait on the queue
