@@ -45,14 +45,12 @@ void SheetLabel::fit() {
     }
 }
 
-void SheetLabel::paintEvent(QPaintEvent* event) {
-    if (drop_ == 0) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    // Lower in the cell, with what the face draws above its line now inside it.
+void SheetLabel::paintEvent(QPaintEvent* /*event*/) {
+    // As a label draws its caption, but not cut at the top of the text's box:
+    // a face that draws a little above its line stands lower in the cell
+    // (drop_), where that ink shows.
     QPainter painter(this);
-    style()->drawItemText(&painter, rect().translated(0, drop_),
+    style()->drawItemText(&painter, contentsRect().translated(0, drop_),
                           static_cast<int>(alignment()) | Qt::TextWordWrap | Qt::TextDontClip,
                           palette(), isEnabled(), text(), foregroundRole());
 }

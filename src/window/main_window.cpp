@@ -43,7 +43,6 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
     // large text setting, scrolls it, so that every control stays in reach.
     client_ = new QWidget;
     client_->setObjectName("clientArea");
-    client_->setAutoFillBackground(true);
     client_->resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("clientScroll");
