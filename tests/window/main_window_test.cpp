@@ -131,6 +131,7 @@ TEST_F(Form1Test, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderReadsOn) 
         EXPECT_EQ(str(box.windowTitle()), "Vantoriku");
         EXPECT_EQ(box.palette(), form.palette()) << "the window's light colours";
         EXPECT_EQ(box.font(), form.font()) << "the window's face";
+        EXPECT_EQ(spoken(&box, QAccessible::Description), box.text()) << "a screen reader skips the message";
     });
     const auto pressWithSpace = [this](const char* button) {
         control(button)->setFocus();
