@@ -46,8 +46,8 @@ struct LayoutRow {
     // What the control shows of the sheet or does: the row of a question caption or an
     // answer field, the cell of a label, the command of a button; none for fixed captions.
     int row = 0;
-    std::optional<Cell> cell{};
-    std::optional<Command> command{};
+    std::optional<Cell> cell = std::nullopt;
+    std::optional<Command> command = std::nullopt;
 };
 
 // A position and size that are whole pixels, so that none is rounded.

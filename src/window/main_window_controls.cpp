@@ -99,7 +99,9 @@ QWidget* Form1::createControl(const LayoutRow& control) {
                 answerFields_[0]->setFocus(Qt::OtherFocusReason);
                 drill_.Command1_Click();
                 if (const auto era = std::exchange(scoredEra_, std::nullopt)) {
-                    tellFirstAnswer(eraResult(sheet_, *era));
+                    const QString result = eraResult(sheet_, *era);
+                    tellFirstAnswer(result);
+                    announce(*answerFields_[0], result);
                 }
             });
             break;

@@ -12,6 +12,9 @@ void QtMessageBox::show(const std::string& text) {
         // keep the main window's.
         box.setFont(parent_->font());
     }
+    // Screen readers read a box's description; the message itself is a label,
+    // which Orca skips under three words, as Japanese, without spaces, always is.
+    box.setAccessibleDescription(box.text());
     box.exec();
 }
 

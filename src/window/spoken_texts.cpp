@@ -4,6 +4,8 @@
 #include "drill/drill.h"
 #include "window/utf8.h"
 
+#include <QAccessible>
+
 namespace vantoriku {
 namespace {
 
@@ -44,6 +46,17 @@ QString eraResult(const DrillSheet& sheet, int era) {
              QString::fromStdString(sheet.caption(cells.score)),
              QString::fromStdString(sheet.caption(cells.percentage)),
              colour ? gradeWords(*colour) : QString());
+}
+
+void announce(QObject& from, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(&from, text);
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    Q_UNUSED(from)
+    Q_UNUSED(text)
+#endif
 }
 
 } // namespace vantoriku

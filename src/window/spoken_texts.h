@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QObject;
+
 // What assistive tools are told beyond the captions that the screen shows:
 // what each cell of the score table is, the grade that a colour stands for,
 // and the result of a scoring run in one line.
@@ -17,5 +19,9 @@ QString gradedCellName(Cell cell, Colour colour);
 
 // The score table's row of an era as one line: "奈良から鎌倉 2点 5%、30%未満".
 QString eraResult(const DrillSheet& sheet, int era);
+
+// Has screen readers speak the text at once, after what they are saying
+// (Qt 6.8 on; with Qt 6.4 nothing is sent, and descriptions alone tell).
+void announce(QObject& from, const QString& text);
 
 } // namespace vantoriku

@@ -16,7 +16,7 @@ struct Help {
         viewer.open(VANTORIKU_HELP_SOURCE);
         viewer.resize(820, 300);
         viewer.show();
-        QApplication::setActiveWindow(&viewer);
+        viewer.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&viewer));
     }
     std::string shownEntries(int first = -1) const { // the first few, or all
@@ -94,8 +94,10 @@ TEST(HelpViewerTest, IsAWindowOfTheProgramThatSaysWhenTheDocumentIsMissingAndEsc
     EXPECT_FALSE(viewer->windowIcon().isNull()) << "no icon";
     EXPECT_EQ(viewer->palette(), lightPalette()) << "the help takes the desktop's colours";
     viewer->show();
-    QApplication::setActiveWindow(viewer);
+    viewer->activateWindow();
     EXPECT_EQ(str(QAccessible::queryAccessibleInterface(viewer)->text(QAccessible::Name)), "Vantoriku ヘルプ");
+    ASSERT_TRUE(QTest::qWaitFor([viewer] { return viewer->isAncestorOf(QApplication::focusWidget()); }))
+        << "the keys, Esc too, do not go to the help";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(viewer->isHidden()) << "Esc did not close the help";
     const QTemporaryDir prefix; // installed: <prefix>/bin/vantoriku, <prefix>/share/vantoriku/help.html
