@@ -146,8 +146,6 @@ QPalette lightPalette() {
     palette.setColor(QPalette::Highlight, QColor(0x00, 0x5F, 0xB8));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::PlaceholderText, QColor(0x5F, 0x5F, 0x5F));
-    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
-    palette.setColor(QPalette::ToolTipText, Qt::black);
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
         palette.setColor(QPalette::Disabled, role, QColor(0x5F, 0x5F, 0x5F));
     }
