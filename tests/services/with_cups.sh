@@ -5,7 +5,7 @@
 # folder and that file once this script has ended, however it ends: a run that is killed leaves
 # nothing behind either. The command sees CUPS_SERVER (the socket),
 # VANTORIKU_TEST_CUPS_QUEUE, VANTORIKU_TEST_CUPS_ROOT (the folder; pdf/ holds what was printed) and
-# a HOME of its own there, whose .cups/lpoptions it may write. A command that only lists tests
+# a HOME of its own there. A command that only lists tests
 # runs as it is.
 set -euo pipefail
 [[ " $* " == *" --gtest_list_tests "* ]] && exec "$@"
