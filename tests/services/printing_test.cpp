@@ -105,7 +105,6 @@ TEST_F(PrintingTest, ADefaultInstancePrintsWithItsOwnOptions) {
         return log.open(QIODevice::ReadOnly) && log.readAll().contains(" total 2 ");
     };
     EXPECT_TRUE(QTest::qWaitFor(twoCopiesLogged)) << "the page log has no job of the instance's two copies";
-    EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
 }
 
 // Each way printing fails is told in a box once the print server has had its
