@@ -6,13 +6,6 @@
 namespace vantoriku {
 namespace {
 
-constexpr std::array<Era, kEraCount> kEras{{
-    {1, "jidai1", "奈良から鎌倉", "仏教伝来", 40},
-    {2, "jidai2", "室町から江戸", "足利尊氏が室町幕府を開く", 40},
-    {3, "jidai3", "明治から昭和", "五箇条の御誓文", 40},
-    {4, "jidai4", "昭和から平成", "朝鮮戦争開始", 30},
-}};
-
 // Ordered by era, then row.
 constexpr std::array<Question, kQuestionCount> kQuestions{{
     // 奈良から鎌倉

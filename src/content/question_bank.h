@@ -27,6 +27,16 @@ struct Question {
 inline constexpr int kEraCount = 4;
 inline constexpr int kQuestionCount = 150;
 
+// The eras in menu order. Here rather than with the questions, so that what
+// shows their names (the era menu, the score table's row headings) can be
+// made from them at compile time.
+inline constexpr std::array<Era, kEraCount> kEras{{
+    {1, "jidai1", "奈良から鎌倉", "仏教伝来", 40},
+    {2, "jidai2", "室町から江戸", "足利尊氏が室町幕府を開く", 40},
+    {3, "jidai3", "明治から昭和", "五箇条の御誓文", 40},
+    {4, "jidai4", "昭和から平成", "朝鮮戦争開始", 30},
+}};
+
 class QuestionBank {
   public:
     static std::span<const Era, kEraCount> eras();

@@ -25,9 +25,9 @@ namespace {
 // hiragana, where the keyword is explained.
 constexpr QLatin1StringView kKeywordPrefix("k:");
 constexpr int kAnchorRole = Qt::UserRole;
-constexpr int kReadingRole = Qt::UserRole + 1;
-constexpr QSize kSize(820, 560); // on a screen with room for it
-constexpr int kNarrowest = 560;  // beside the main window, still two panes that read well
+constexpr int kFoldedRole = Qt::UserRole + 1; // the keyword and its reading, folded
+constexpr QSize kSize(820, 560);              // on a screen with room for it
+constexpr int kNarrowest = 560; // beside the main window, still two panes that read well
 
 // A text as the index compares it: full-width letters and half-width kana
 // made plain, katakana as hiragana, upper case as lower.
@@ -186,7 +186,7 @@ void HelpViewer::buildPanes() {
     for (const Keyword& keyword : keywords) {
         auto* item = new QListWidgetItem(keyword.word, index_);
         item->setData(kAnchorRole, keyword.anchor);
-        item->setData(kReadingRole, folded(keyword.reading));
+        item->setData(kFoldedRole, QStringList{folded(keyword.word), folded(keyword.reading)});
     }
     noMatch_ = new QListWidgetItem(QStringLiteral("該当する項目はありません"), index_);
     noMatch_->setFlags(Qt::NoItemFlags);
@@ -198,8 +198,9 @@ void HelpViewer::filterIndex(const QString& text) {
     for (int row = 0; row < index_->count(); ++row) {
         QListWidgetItem* item = index_->item(row);
         if (item != noMatch_) {
-            item->setHidden(!folded(item->text()).contains(wanted) &&
-                            !item->data(kReadingRole).toString().contains(wanted));
+            const QStringList keys = item->data(kFoldedRole).toStringList();
+            item->setHidden(std::ranges::none_of(
+                keys, [&wanted](const QString& key) { return key.contains(wanted); }));
             anyShown = anyShown || !item->isHidden();
         }
     }

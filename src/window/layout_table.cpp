@@ -1,5 +1,7 @@
 #include "window/layout_table.h"
 
+#include "content/question_bank.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -14,10 +16,6 @@ constexpr Lettering kTotalHeading{16, true};        // 12 pt bold
 constexpr Lettering kLevelHeading{13, true};        // 9.75 pt bold
 constexpr Lettering kEvaluateButton{21, true};      // 15.75 pt bold
 constexpr Lettering kPromptFont{19, true};          // 14.25 pt bold
-
-// The eras in menu order: the score table's row headings and the era menu's items.
-constexpr std::array<std::string_view, 4> kEraNames{"奈良から鎌倉", "室町から江戸", "明治から昭和",
-                                                    "昭和から平成"};
 
 // The face's "%" is wider than the 9-pixel cells that hold it; drawn a little
 // narrower, it stays whole at every scale.
@@ -47,22 +45,22 @@ constexpr std::array kPanel{
     button("Command1", Command::Command1, "採点", 8760, 120, 1455, 1335, kHeading),
     button("Command3", Command::Command3, "クリア", 8760, 1800, 1455, 495),
     LayoutRow{"Label42", L, "得点", 8520, 2520, 1815, 375, C, kHeading, true},
-    LayoutRow{"Label43", L, kEraNames[0], 8280, 3120, 1095, 255},
+    LayoutRow{"Label43", L, kEras[0].menuCaption, 8280, 3120, 1095, 255},
     cell("Label47", Cell::Label47, 9480, 3120, 375, 255, C, kScore),
     LayoutRow{"Label50", L, "点", 9960, 3120, 255, 255},
     cell("Label55", Cell::Label55, 10200, 3120, 375, 255, R),
     LayoutRow{"Label60", L, "%", 10680, 3120, 135, 255, Left, kNarrow},
-    LayoutRow{"Label44", L, kEraNames[1], 8280, 3480, 1095, 255},
+    LayoutRow{"Label44", L, kEras[1].menuCaption, 8280, 3480, 1095, 255},
     cell("Label48", Cell::Label48, 9480, 3480, 375, 255, C, kScore),
     LayoutRow{"Label51", L, "点", 9960, 3480, 255, 255},
     cell("Label56", Cell::Label56, 10200, 3480, 375, 255, R),
     LayoutRow{"Label61", L, "%", 10680, 3480, 135, 255, Left, kNarrow},
-    LayoutRow{"Label45", L, kEraNames[2], 8280, 3840, 1095, 255},
+    LayoutRow{"Label45", L, kEras[2].menuCaption, 8280, 3840, 1095, 255},
     cell("Label49", Cell::Label49, 9480, 3840, 375, 255, C, kScore),
     LayoutRow{"Label52", L, "点", 9960, 3840, 255, 255},
     cell("Label57", Cell::Label57, 10200, 3840, 375, 255, R),
     LayoutRow{"Label62", L, "%", 10680, 3840, 135, 255, Left, kNarrow},
-    LayoutRow{"Label46", L, kEraNames[3], 8280, 4200, 1095, 255},
+    LayoutRow{"Label46", L, kEras[3].menuCaption, 8280, 4200, 1095, 255},
     cell("Label54", Cell::Label54, 9480, 4200, 375, 255, C, kScore),
     LayoutRow{"Label53", L, "点", 9960, 4200, 255, 255},
     cell("Label58", Cell::Label58, 10200, 4200, 375, 255, R),
@@ -136,12 +134,15 @@ constexpr std::array<MenuItem, 4> kFileMenu{{
     {"mun", "", MenuCommand::Separator},
     {"munquititem", "終了", MenuCommand::Quit},
 }};
-constexpr std::array<MenuItem, 4> kEraMenu{{
-    {"jidai1", kEraNames[0], MenuCommand::SelectEra, 1},
-    {"jidai2", kEraNames[1], MenuCommand::SelectEra, 2},
-    {"jidai3", kEraNames[2], MenuCommand::SelectEra, 3},
-    {"jidai4", kEraNames[3], MenuCommand::SelectEra, 4},
-}};
+// An item for each era, with the era's name and caption.
+constexpr std::array<MenuItem, kEraCount> kEraMenu = [] {
+    std::array<MenuItem, kEraCount> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = {kEras[i].menuItem, kEras[i].menuCaption, MenuCommand::SelectEra,
+                    kEras[i].number};
+    }
+    return items;
+}();
 constexpr std::array<MenuItem, 1> kHelpMenu{{{"mokuji", "目次", MenuCommand::Help}}};
 constexpr std::array<Menu, 3> kMenus{{
     {"munfail", "ファイル", kFileMenu},

@@ -48,22 +48,20 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
-    if (element == CE_MenuBarItem && (option->state & State_Selected) != 0) {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (item == nullptr) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionMenuItem plainer(*item);
+    if (element == CE_MenuBarItem && (item->state & State_Selected) != 0) {
         // Fusion highlights a menu title only while its menu is open; the
         // keyboard's place in the menu bar must show as well.
-        QStyleOptionMenuItem highlighted(*qstyleoption_cast<const QStyleOptionMenuItem*>(option));
-        highlighted.state |= State_Sunken;
-        QProxyStyle::drawControl(element, &highlighted, painter, widget);
-        return;
+        plainer.state |= State_Sunken;
+    } else if (element == CE_MenuItem && !item->checked) {
+        plainer.checkType = QStyleOptionMenuItem::NotCheckable;
     }
-    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element == CE_MenuItem && item != nullptr && !item->checked) {
-        QStyleOptionMenuItem unmarked(*item);
-        unmarked.checkType = QStyleOptionMenuItem::NotCheckable;
-        QProxyStyle::drawControl(element, &unmarked, painter, widget);
-        return;
-    }
-    QProxyStyle::drawControl(element, option, painter, widget);
+    QProxyStyle::drawControl(element, &plainer, painter, widget);
 }
 
 } // namespace vantoriku
