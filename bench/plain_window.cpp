@@ -4,11 +4,12 @@
 // menus, with the same title, frame and icon; nothing else of the program's
 // own: no sheet, handlers, style, palette, fitting of captions, scroll area,
 // accessible texts, placement, translator or warm-up thread.
-#include "drill/message_box.h"
-#include "window/layout_table.h"
+#include "layout/layout_table.h"
+#include "look/faces.h"
+#include "look/frame.h"
+#include "look/utf8.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,40 +21,12 @@ namespace {
 
 using namespace vantoriku;
 
-QString qString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-// The faces the program asks for: those of its list that are installed, with
-// the same strategy and sizes, so that the font work is the same as its own.
-QFont fontFor(const Lettering& lettering) {
-    static const QStringList families = [] {
-        QStringList installed;
-        for (const std::string_view family : windowFontFamilies()) {
-            if (QFontDatabase::hasFamily(qString(family))) {
-                installed << qString(family);
-            }
-        }
-        return installed;
-    }();
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    font.setPixelSize(lettering.pixelSize == 0 ? kWindowFontPixels : lettering.pixelSize);
-    font.setBold(lettering.bold);
-    font.setItalic(lettering.italic);
-    font.setUnderline(lettering.underline);
-    font.setStretch(lettering.stretch);
-    return font;
-}
-
 QWidget* controlFor(const LayoutRow& row, QWidget* client) {
     switch (row.kind) {
     case ControlKind::Label: {
         // The prompt is the only cell with a caption at start.
         auto* label = new QLabel(
-            row.cell == Cell::Label41 ? QString::fromUtf8(kPrompt) : qString(row.caption), client);
+            row.cell == Cell::Prompt ? QString::fromUtf8(kPrompt) : qString(row.caption), client);
         const Qt::Alignment across = row.alignment == Alignment::Centre  ? Qt::AlignHCenter
                                      : row.alignment == Alignment::Right ? Qt::AlignRight
                                                                          : Qt::AlignLeft;
@@ -71,7 +44,7 @@ QWidget* controlFor(const LayoutRow& row, QWidget* client) {
         return new QLineEdit(client);
     case ControlKind::Button: {
         auto* button = new QPushButton(qString(row.caption), client);
-        button->setEnabled(row.command != Command::Command2); // 総合評価 is off at start
+        button->setEnabled(row.command != Command::Evaluate); // 総合評価 is off at start
         return button;
     }
     case ControlKind::Rule: {
@@ -88,14 +61,7 @@ QWidget* controlFor(const LayoutRow& row, QWidget* client) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QMainWindow window;
-    window.setWindowTitle(QString::fromUtf8(kApplicationTitle));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/vantoriku-16.png"));
-    icon.addFile(QStringLiteral(":/icons/vantoriku-32.png"));
-    window.setWindowIcon(icon);
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
+    frameMainWindow(window);
     window.setFont(fontFor({}));
 
     auto* client = new QWidget;

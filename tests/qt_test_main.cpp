@@ -1,4 +1,4 @@
-#include "window/appearance.h"
+#include "look/program_look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Renders the main window in the middle of a drill to a PNG for the README:
 // era 2 chosen, most answers typed, scored.
 #include "content/question_bank.h"
-#include "window/appearance.h"
+#include "look/program_look.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -28,18 +28,18 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     vantoriku::useProgramLook();
     NoServices services;
-    vantoriku::Form1 form(services);
-    form.Form_Load();
+    vantoriku::MainWindow window(services);
+    window.showAtStart();
 
     using namespace vantoriku;
-    auto& sheet = form.sheet();
+    auto& sheet = window.sheet();
     for (int era : {1, 3, 4}) { // earlier attempts left in the score table
         sheet.setCaption(eraCells(era).score, std::to_string(era * 9));
     }
-    sheet.setCaption(Cell::Label55, "22");
-    sheet.setCaption(Cell::Label57, "67");
-    sheet.setCaption(Cell::Label58, "90");
-    form.findChild<QAction*>("jidai2")->trigger();
+    sheet.setCaption(Cell::Era1Percentage, "22");
+    sheet.setCaption(Cell::Era3Percentage, "67");
+    sheet.setCaption(Cell::Era4Percentage, "90");
+    window.findChild<QAction*>("era2Item")->trigger();
     for (const Question& q : QuestionBank::questionsOf(2)) {
         if (q.row % 4 != 0) {
             sheet.setAnswer(q.row, std::string(q.year));
@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
             sheet.setAnswer(q.row, "1700");
         }
     }
-    QMetaObject::invokeMethod(form.findChild<QObject*>("Command1"), "click");
+    QMetaObject::invokeMethod(window.findChild<QObject*>("scoreButton"), "click");
     QApplication::processEvents();
-    return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -1,6 +1,6 @@
+#include "look/program_look.h"
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
-#include "window/appearance.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName("org.vantoriku.Vantoriku");
 
     vantoriku::DesktopServices services;
-    vantoriku::Form1 form(services);
-    form.Form_Load();
+    vantoriku::MainWindow window(services);
+    window.showAtStart();
     return QApplication::exec();
 }

@@ -10,9 +10,8 @@ namespace vantoriku {
 // One period of the drill, numbered 1 to 4 in the order of the era menu.
 struct Era {
     int number;
-    std::string_view menuItem;    // objectName of the era's menu entry
-    std::string_view menuCaption; // text of that entry
-    std::string_view firstEvent;  // event of row 1; identifies the era on the sheet
+    std::string_view name;       // as the era menu and the score table show it
+    std::string_view firstEvent; // event of row 1; identifies the era on the sheet
     int rowCount;
 };
 
@@ -31,10 +30,10 @@ inline constexpr int kQuestionCount = 150;
 // shows their names (the era menu, the score table's row headings) can be
 // made from them at compile time.
 inline constexpr std::array<Era, kEraCount> kEras{{
-    {1, "jidai1", "奈良から鎌倉", "仏教伝来", 40},
-    {2, "jidai2", "室町から江戸", "足利尊氏が室町幕府を開く", 40},
-    {3, "jidai3", "明治から昭和", "五箇条の御誓文", 40},
-    {4, "jidai4", "昭和から平成", "朝鮮戦争開始", 30},
+    {1, "奈良から鎌倉", "仏教伝来", 40},
+    {2, "室町から江戸", "足利尊氏が室町幕府を開く", 40},
+    {3, "明治から昭和", "五箇条の御誓文", 40},
+    {4, "昭和から平成", "朝鮮戦争開始", 30},
 }};
 
 class QuestionBank {

@@ -1,4 +1,3 @@
-#include "content/question_bank.h"
 #include "drill/drill.h"
 
 namespace vantoriku {
@@ -9,13 +8,9 @@ void Drill::clearAnswers() {
     }
 }
 
-void Drill::Command3_Click() {
+void Drill::clearForAnotherTry() {
     clearAnswers();
-    sheet_.setEnabled(Button::Command1, true);
-}
-
-void Drill::muncliaitem_Click() {
-    clearAnswers();
+    sheet_.setEnabled(Button::Score, true);
 }
 
 } // namespace vantoriku

@@ -48,35 +48,25 @@ class Drill {
     Drill(const Drill&) = delete;
     Drill& operator=(const Drill&) = delete;
 
-    // Era selection.
-    void jidai1_Click() { selectEra(1); }
-    void jidai2_Click() { selectEra(2); }
-    void jidai3_Click() { selectEra(3); }
-    void jidai4_Click() { selectEra(4); }
+    // An era chosen from the era menu: its events on a fresh sheet.
     void selectEra(int era);
 
-    // Scoring the era on the sheet.
-    void Command1_Click();
+    // 採点: marks the era on the sheet and posts its score.
+    void score();
 
-    // Percentage colouring, run inside each write of a percentage cell.
-    void Label55_Change() { gradeCell(Cell::Label55); }
-    void Label56_Change() { gradeCell(Cell::Label56); }
-    void Label57_Change() { gradeCell(Cell::Label57); }
-    void Label58_Change() { gradeCell(Cell::Label58); }
-    void Label66_Change() { gradeCell(Cell::Label66); }
+    // Colours a percentage cell by its grade; run inside each write of one.
     void gradeCell(Cell cell);
 
-    // Overall evaluation, and the total alone on a click of the total cell.
-    void Command2_Click();
-    void Label64_Click();
+    // 総合評価: the total and its level; a click on the total cell posts the total alone.
+    void evaluate();
+    void postTotal();
 
-    // Clearing the answers: the button also re-enables scoring, the menu item does not.
-    void Command3_Click();
-    void muncliaitem_Click();
-
-  private:
+    // Empties the answers: the button クリア also turns scoring on again for
+    // another try, the menu item クリア does not.
+    void clearForAnotherTry();
     void clearAnswers();
 
+  private:
     DrillSheet& sheet_;
     MessageBox& messageBox_;
 };

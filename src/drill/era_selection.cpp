@@ -9,7 +9,7 @@ void Drill::selectEra(int era) {
         const auto question = QuestionBank::question(era, row);
         sheet_.setQuestionCaption(row, question ? std::string(question->event) : std::string());
     }
-    sheet_.setCaption(Cell::Label41, {});
+    sheet_.setCaption(Cell::Prompt, {});
     // Rows 1 to 30 exist in every era; only the rows past a shorter era hide.
     for (int row = 31; row <= kSheetRows; ++row) {
         sheet_.setAnswerVisible(row, row <= chosen.rowCount);
@@ -18,7 +18,7 @@ void Drill::selectEra(int era) {
     for (const Era& each : QuestionBank::eras()) {
         sheet_.setEraChecked(each.number, each.number == era);
     }
-    sheet_.setEnabled(Button::Command1, true);
+    sheet_.setEnabled(Button::Score, true);
 }
 
 } // namespace vantoriku

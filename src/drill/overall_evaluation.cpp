@@ -40,22 +40,23 @@ std::string levelMessage(const Level& level) {
     return text;
 }
 
-void Drill::Label64_Click() {
+void Drill::postTotal() {
     double total = 0.0;
     for (const Cell cell : kScoreCells) {
         total += leadingNumber(sheet_.caption(cell));
     }
-    sheet_.setCaption(Cell::Label64, doubleText(total));
-    const double written = leadingNumber(sheet_.caption(Cell::Label64));
-    sheet_.setCaption(Cell::Label66, wholeNumberText(percentageOf(written, kQuestionCount)));
+    sheet_.setCaption(Cell::Total, doubleText(total));
+    const double written = leadingNumber(sheet_.caption(Cell::Total));
+    sheet_.setCaption(Cell::TotalPercentage,
+                      wholeNumberText(percentageOf(written, kQuestionCount)));
 }
 
-void Drill::Command2_Click() {
-    Label64_Click();
-    const Level& level = levelFor(leadingNumber(sheet_.caption(Cell::Label66)));
+void Drill::evaluate() {
+    postTotal();
+    const Level& level = levelFor(leadingNumber(sheet_.caption(Cell::TotalPercentage)));
     messageBox_.show(levelMessage(level));
-    sheet_.setCaption(Cell::Label69, std::string(level.name));
-    sheet_.setEnabled(Button::Command2, false);
+    sheet_.setCaption(Cell::Level, std::string(level.name));
+    sheet_.setEnabled(Button::Evaluate, false);
 }
 
 } // namespace vantoriku

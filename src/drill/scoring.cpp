@@ -6,7 +6,7 @@
 
 namespace vantoriku {
 
-void Drill::Command1_Click() {
+void Drill::score() {
     const std::string& firstCaption = sheet_.questionCaption(1);
     if (firstCaption.empty()) {
         messageBox_.show(kChooseEraMessage);
@@ -39,9 +39,9 @@ void Drill::Command1_Click() {
     const bool allScored = std::ranges::none_of(
         kScoreCells, [this](Cell cell) { return sheet_.caption(cell).empty(); });
     if (allScored) {
-        sheet_.setEnabled(Button::Command2, true);
+        sheet_.setEnabled(Button::Evaluate, true);
     }
-    sheet_.setEnabled(Button::Command1, false);
+    sheet_.setEnabled(Button::Score, false);
 }
 
 } // namespace vantoriku

@@ -1,7 +1,7 @@
 #include "services/desktop_services.h"
 
-#include "services/help_path.h"
-#include "services/help_viewer.h"
+#include "help/help_path.h"
+#include "help/help_viewer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

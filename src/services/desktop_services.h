@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/printing.h"
+#include "printing/printing.h"
 #include "window/window_services.h"
 
 #include <QPointer>

@@ -69,9 +69,9 @@ int Member::era() const {
 
 DrillSheet::DrillSheet() {
     answerVisible_.fill(true);
-    captions_[cellIndex(Cell::Label41)] = kPrompt;
-    buttons_[buttonIndex(Button::Command1)] = {.enabled = true, .visible = true};
-    buttons_[buttonIndex(Button::Command2)] = {.enabled = false, .visible = true};
+    captions_[cellIndex(Cell::Prompt)] = kPrompt;
+    buttons_[buttonIndex(Button::Score)] = {.enabled = true, .visible = true};
+    buttons_[buttonIndex(Button::Evaluate)] = {.enabled = false, .visible = true};
 }
 
 std::size_t DrillSheet::rowIndex(int row) {

@@ -22,34 +22,36 @@ inline constexpr Colour kBlue{0xFF0000};
 
 inline constexpr int kSheetRows = 40;
 
-// The single cells of the sheet, valued by the number of the label that shows them.
-enum class Cell : int {
-    Label41 = 41, // prompt
-    Label47 = 47, // era score cells of eras 1, 2, 3, 4
-    Label48 = 48,
-    Label49 = 49,
-    Label54 = 54,
-    Label55 = 55, // era percentage cells of eras 1 to 4
-    Label56 = 56,
-    Label57 = 57,
-    Label58 = 58,
-    Label64 = 64, // total
-    Label66 = 66, // total percentage
-    Label69 = 69, // level
+// The single cells of the sheet: the prompt and the score table's cells.
+enum class Cell {
+    Prompt,
+    Era1Score,
+    Era2Score,
+    Era3Score,
+    Era4Score,
+    Era1Percentage,
+    Era2Percentage,
+    Era3Percentage,
+    Era4Percentage,
+    Total,
+    TotalPercentage,
+    Level,
 };
 inline constexpr std::array<Cell, 12> kCells{
-    Cell::Label41, Cell::Label47, Cell::Label48, Cell::Label49, Cell::Label54, Cell::Label55,
-    Cell::Label56, Cell::Label57, Cell::Label58, Cell::Label64, Cell::Label66, Cell::Label69};
+    Cell::Prompt,         Cell::Era1Score,      Cell::Era2Score,       Cell::Era3Score,
+    Cell::Era4Score,      Cell::Era1Percentage, Cell::Era2Percentage,  Cell::Era3Percentage,
+    Cell::Era4Percentage, Cell::Total,          Cell::TotalPercentage, Cell::Level};
 
 // Where the score table posts each era: its score cell and its percentage cell, in era order.
 struct EraCells {
     Cell score;
     Cell percentage;
 };
-inline constexpr std::array<EraCells, kEraCount> kEraCells{{{Cell::Label47, Cell::Label55},
-                                                            {Cell::Label48, Cell::Label56},
-                                                            {Cell::Label49, Cell::Label57},
-                                                            {Cell::Label54, Cell::Label58}}};
+inline constexpr std::array<EraCells, kEraCount> kEraCells{
+    {{Cell::Era1Score, Cell::Era1Percentage},
+     {Cell::Era2Score, Cell::Era2Percentage},
+     {Cell::Era3Score, Cell::Era3Percentage},
+     {Cell::Era4Score, Cell::Era4Percentage}}};
 // The cells of era 1 to 4; throws std::out_of_range for any other number.
 const EraCells& eraCells(int era);
 // The era whose score or percentage cell this is, if it is one.
@@ -68,13 +70,14 @@ inline constexpr std::array<Cell, kEraCount + 1> kPercentageCells = [] {
     for (std::size_t era = 0; era < kEraCells.size(); ++era) {
         cells[era] = kEraCells[era].percentage;
     }
-    cells.back() = Cell::Label66;
+    cells.back() = Cell::TotalPercentage;
     return cells;
 }();
 
 bool isPercentageCell(Cell cell);
 
-enum class Button { Command1, Command2 };
+// The two buttons whose flags the drill paces: 採点 and 総合評価.
+enum class Button { Score, Evaluate };
 
 inline constexpr char kPrompt[] = "\u3000最初に時代を選択してください";
 

@@ -1,6 +1,6 @@
 #include "window/controls.h"
 
-#include "window/appearance.h"
+#include "window/caption_fitting.h"
 
 #include <QGuiApplication>
 #include <QMenu>

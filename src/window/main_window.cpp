@@ -1,7 +1,8 @@
 #include "window/main_window.h"
 
 #include "content/question_bank.h"
-#include "window/appearance.h"
+#include "look/faces.h"
+#include "look/frame.h"
 #include "window/controls.h"
 #include "window/placement.h"
 #include "window/spoken_texts.h"
@@ -29,14 +30,10 @@ QColor toQColor(Colour colour) {
 
 } // namespace
 
-Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
-    setObjectName("Form1");
-    setWindowTitle(kApplicationTitle);
-    setWindowIcon(programIcon());
-    // A sizable frame with minimise and close but no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+MainWindow::MainWindow(WindowServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName("mainWindow");
+    frameMainWindow(*this);
     setFont(fontFor({}));
 
     // The sheet keeps its size; a smaller window, or a small screen at a
@@ -62,11 +59,11 @@ Form1::Form1(WindowServices& services, QWidget* parent) : QMainWindow(parent), s
     resize(wholeSize());
 }
 
-QSize Form1::wholeSize() const {
+QSize MainWindow::wholeSize() const {
     return client_->size() + QSize(0, menuBar()->sizeHint().height());
 }
 
-void Form1::render(const Member& member) {
+void MainWindow::render(const Member& member) {
     using Kind = Member::Kind;
     switch (member.kind()) {
     case Kind::QuestionCaption: {
@@ -93,7 +90,7 @@ void Form1::render(const Member& member) {
     case Kind::Caption: {
         const QString caption = QString::fromStdString(sheet_.caption(member.cell()));
         cellLabel(member.cell())->setCaption(caption);
-        if (member.cell() == Cell::Label41) {
+        if (member.cell() == Cell::Prompt) {
             tellFirstAnswer(caption); // what to do first, until an era is chosen
         }
         break;
@@ -131,18 +128,18 @@ void Form1::render(const Member& member) {
     }
 }
 
-void Form1::tellFirstAnswer(const QString& text) {
+void MainWindow::tellFirstAnswer(const QString& text) {
     // A screen reader speaks the description of the field that takes the
     // focus: the first answer has it at start, after an era is chosen and
     // after scoring.
     answerFields_[0]->setAccessibleDescription(text);
 }
 
-QPushButton* Form1::buttonOf(Button button) const {
-    return button == Button::Command1 ? command1_ : command2_;
+QPushButton* MainWindow::buttonOf(Button button) const {
+    return button == Button::Score ? scoreButton_ : evaluateButton_;
 }
 
-void Form1::renderAll() {
+void MainWindow::renderAll() {
     using Kind = Member::Kind;
     for (int row = 1; row <= kSheetRows; ++row) {
         for (const Kind kind : {Kind::QuestionCaption, Kind::Answer, Kind::AnswerVisible}) {
@@ -155,7 +152,7 @@ void Form1::renderAll() {
             render(Member::ofCell(Kind::Foreground, cell));
         }
     }
-    for (const Button button : {Button::Command1, Button::Command2}) {
+    for (const Button button : {Button::Score, Button::Evaluate}) {
         render(Member::ofButton(Kind::ButtonEnabled, button));
         render(Member::ofButton(Kind::ButtonVisible, button));
     }
@@ -164,13 +161,13 @@ void Form1::renderAll() {
     }
 }
 
-void Form1::Form_Load() {
+void MainWindow::showAtStart() {
     placeOnScreen();
     show();
     answerFields_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     // On X11 the window manager tells the size of its frame only once the
     // window is mapped: centre the whole frame again then, once.
@@ -180,7 +177,7 @@ void Form1::moveEvent(QMoveEvent* event) {
     }
 }
 
-void Form1::placeOnScreen() {
+void MainWindow::placeOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         const QSize frame = frameGeometry().size() - size();
@@ -189,23 +186,23 @@ void Form1::placeOnScreen() {
     }
 }
 
-void Form1::mokuji_Click() {
+void MainWindow::openHelp() {
     services_.showHelp(*this);
 }
 
-void Form1::munprintitem_Click() {
-    sheet_.setVisible(Button::Command1, false);
-    sheet_.setVisible(Button::Command2, false);
+void MainWindow::print() {
+    sheet_.setVisible(Button::Score, false);
+    sheet_.setVisible(Button::Evaluate, false);
     services_.printClientArea(*client_, [this](const std::string& failure) {
         if (!failure.empty()) {
             messageBox_.show(failure);
         }
     });
-    sheet_.setVisible(Button::Command1, true);
-    sheet_.setVisible(Button::Command2, true);
+    sheet_.setVisible(Button::Score, true);
+    sheet_.setVisible(Button::Evaluate, true);
 }
 
-void Form1::munquititem_Click() {
+void MainWindow::quit() {
     services_.quit();
 }
 

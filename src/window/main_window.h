@@ -21,17 +21,18 @@ class SheetLabel;
 
 // The main window. It draws the DrillSheet, writes typed answers into it and
 // hands every command to the drill or to the window services.
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit Form1(WindowServices& services, QWidget* parent = nullptr);
+    explicit MainWindow(WindowServices& services, QWidget* parent = nullptr);
 
     // Shows the window centred on the screen with the focus in the first answer.
-    void Form_Load();
+    void showAtStart();
 
-    void mokuji_Click();
-    void munprintitem_Click();
-    void munquititem_Click();
+    void openHelp();
+    // Prints the sheet without the buttons 採点 and 総合評価.
+    void print();
+    void quit();
 
     DrillSheet& sheet() { return sheet_; }
     QWidget& clientArea() { return *client_; }
@@ -62,9 +63,9 @@ class Form1 : public QMainWindow {
     std::array<SheetLabel*, kSheetRows> questionLabels_{};
     std::array<AnswerField*, kSheetRows> answerFields_{};
     std::array<SheetLabel*, kCells.size()> cellLabels_{};
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
+    QPushButton* scoreButton_ = nullptr;
+    QPushButton* evaluateButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
     std::array<QAction*, kEraCount> eraItems_{};
     bool drawing_ = false;         // the window is showing a write of the sheet
     bool framed_ = false;          // placed once more, knowing the size of the frame

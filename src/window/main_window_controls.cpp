@@ -1,9 +1,10 @@
-#include "window/appearance.h"
+#include "layout/layout_table.h"
+#include "look/faces.h"
+#include "look/utf8.h"
+#include "window/caption_fitting.h"
 #include "window/controls.h"
-#include "window/layout_table.h"
 #include "window/main_window.h"
 #include "window/spoken_texts.h"
-#include "window/utf8.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -48,11 +49,11 @@ void fitCaption(QPushButton& button) {
 
 } // namespace
 
-SheetLabel*& Form1::cellLabel(Cell cell) {
+SheetLabel*& MainWindow::cellLabel(Cell cell) {
     return cellLabels_[static_cast<std::size_t>(std::ranges::find(kCells, cell) - kCells.begin())];
 }
 
-QWidget* Form1::createControl(const LayoutRow& control) {
+QWidget* MainWindow::createControl(const LayoutRow& control) {
     switch (control.kind) {
     case ControlKind::Label: {
         auto* label = new SheetLabel(client_);
@@ -68,8 +69,8 @@ QWidget* Form1::createControl(const LayoutRow& control) {
             cellLabel(*control.cell) = label;
             label->setAccessibleDescription(cellName(*control.cell));
         }
-        if (control.cell == Cell::Label64) {
-            connect(label, &SheetLabel::clicked, this, [this] { drill_.Label64_Click(); });
+        if (control.cell == Cell::Total) {
+            connect(label, &SheetLabel::clicked, this, [this] { drill_.postTotal(); });
         }
         return label;
     }
@@ -90,14 +91,14 @@ QWidget* Form1::createControl(const LayoutRow& control) {
         // Outside a dialog no push button is the default one, which Enter would press.
         auto* button = new QPushButton(qString(control.caption), client_);
         switch (*control.command) {
-        case Command::Command1:
-            command1_ = button;
+        case Command::Score:
+            scoreButton_ = button;
             connect(button, &QPushButton::clicked, this, [this] {
                 // The results begin in the first answer. The focus goes there
                 // first: a screen reader, told of it before the writes, reads
                 // the field as the run leaves it, the era's result with it.
                 answerFields_[0]->setFocus(Qt::OtherFocusReason);
-                drill_.Command1_Click();
+                drill_.score();
                 if (const auto era = std::exchange(scoredEra_, std::nullopt)) {
                     const QString result = eraResult(sheet_, *era);
                     tellFirstAnswer(result);
@@ -105,13 +106,13 @@ QWidget* Form1::createControl(const LayoutRow& control) {
                 }
             });
             break;
-        case Command::Command2:
-            command2_ = button;
-            connect(button, &QPushButton::clicked, this, [this] { drill_.Command2_Click(); });
+        case Command::Evaluate:
+            evaluateButton_ = button;
+            connect(button, &QPushButton::clicked, this, [this] { drill_.evaluate(); });
             break;
-        case Command::Command3:
-            command3_ = button;
-            connect(button, &QPushButton::clicked, this, [this] { drill_.Command3_Click(); });
+        case Command::Clear:
+            clearButton_ = button;
+            connect(button, &QPushButton::clicked, this, [this] { drill_.clearForAnotherTry(); });
             break;
         }
         return button;
@@ -122,7 +123,7 @@ QWidget* Form1::createControl(const LayoutRow& control) {
     return nullptr;
 }
 
-void Form1::createControls() {
+void MainWindow::createControls() {
     for (const LayoutRow& control : layoutTable()) {
         QWidget* widget = createControl(control);
         widget->setObjectName(qString(control.name));
@@ -142,7 +143,7 @@ void Form1::createControls() {
     }
 }
 
-void Form1::createMenus() {
+void MainWindow::createMenus() {
     menuBar()->setNativeMenuBar(false); // the client area starts right below it
     menuBar()->setObjectName("menuBar");
     for (const Menu& entry : menuTree()) {
@@ -163,19 +164,19 @@ void Form1::createMenus() {
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
-void Form1::connectItem(QAction& action, const MenuItem& item) {
+void MainWindow::connectItem(QAction& action, const MenuItem& item) {
     const auto on = [this, &action](auto handler) {
         connect(&action, &QAction::triggered, this, handler);
     };
     switch (item.command) {
     case MenuCommand::Print:
-        on([this] { munprintitem_Click(); });
+        on([this] { print(); });
         break;
     case MenuCommand::Clear:
-        on([this] { drill_.muncliaitem_Click(); });
+        on([this] { drill_.clearAnswers(); });
         break;
     case MenuCommand::Quit:
-        on([this] { munquititem_Click(); });
+        on([this] { quit(); });
         break;
     case MenuCommand::SelectEra:
         // Qt toggles the mark before triggered(); the selection then sets it from the sheet.
@@ -188,14 +189,14 @@ void Form1::connectItem(QAction& action, const MenuItem& item) {
         });
         break;
     case MenuCommand::Help:
-        on([this] { mokuji_Click(); });
+        on([this] { openHelp(); });
         break;
     case MenuCommand::Separator:
         break;
     }
 }
 
-void Form1::setTabOrder() {
+void MainWindow::setTabOrder() {
     QWidget* previous = answerFields_[0];
     const auto chain = [&previous](QWidget* next) {
         QWidget::setTabOrder(previous, next);
@@ -204,9 +205,9 @@ void Form1::setTabOrder() {
     for (AnswerField* next : std::span(answerFields_).subspan(1)) {
         chain(next);
     }
-    chain(command1_);
-    chain(command2_);
-    chain(command3_);
+    chain(scoreButton_);
+    chain(evaluateButton_);
+    chain(clearButton_);
 }
 
 } // namespace vantoriku

@@ -2,7 +2,7 @@
 
 #include "content/question_bank.h"
 #include "drill/drill.h"
-#include "window/utf8.h"
+#include "look/utf8.h"
 
 #include <QAccessible>
 
@@ -18,16 +18,16 @@ QString gradeWords(Colour colour) {
 
 QString cellName(Cell cell) {
     if (const auto era = eraOfCell(cell)) {
-        const QString name = qString(QuestionBank::era(*era).menuCaption);
+        const QString name = qString(QuestionBank::era(*era).name);
         return name +
                (eraCells(*era).score == cell ? QStringLiteral(" 得点") : QStringLiteral(" 正答率"));
     }
     switch (cell) {
-    case Cell::Label64:
+    case Cell::Total:
         return QStringLiteral("総合 得点");
-    case Cell::Label66:
+    case Cell::TotalPercentage:
         return QStringLiteral("総合 正答率");
-    case Cell::Label69:
+    case Cell::Level:
         return QStringLiteral("レベル");
     default:
         return {};
@@ -42,7 +42,7 @@ QString eraResult(const DrillSheet& sheet, int era) {
     const EraCells& cells = eraCells(era);
     const auto colour = sheet.foreground(cells.percentage);
     return QStringLiteral("%1 %2点 %3%、%4")
-        .arg(qString(QuestionBank::era(era).menuCaption),
+        .arg(qString(QuestionBank::era(era).name),
              QString::fromStdString(sheet.caption(cells.score)),
              QString::fromStdString(sheet.caption(cells.percentage)),
              colour ? gradeWords(*colour) : QString());

@@ -12,8 +12,8 @@ using namespace vantoriku;
 TEST(QuestionBankTest, HoldsEveryEraAndQuestionExactly) {
     std::ostringstream bank;
     for (const Era& e : QuestionBank::eras()) {
-        bank << "era " << e.number << '\t' << e.menuItem << '\t' << e.menuCaption << "\tfirst event " << e.firstEvent
-             << '\t' << e.rowCount << " rows\n";
+        bank << "era " << e.number << '\t' << e.name << "\tfirst event " << e.firstEvent << '\t' << e.rowCount
+             << " rows\n";
     }
     for (const Question& q : QuestionBank::questions())
         bank << q.era << '\t' << q.row << '\t' << q.event << '\t' << q.year << '\n';

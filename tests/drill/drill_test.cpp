@@ -10,11 +10,11 @@ TEST_F(DrillTest, ChoosingAnEraPutsItsEventsOnAFreshSheetAndClearingEmptiesIt) {
     for (const int era : {4, 1, 3, 3, 2}) { // era 1 after era 4 shows the last ten rows again
         SCOPED_TRACE("era " + std::to_string(era));
         sheet.setAnswer(40, "1000");
-        drill.Command1_Click(); // scores whatever is on the sheet, then disables scoring
+        drill.score(); // scores whatever is on the sheet, then disables scoring
         writes();
         drill.selectEra(era);
-        EXPECT_EQ(writes(), "question Label1 to Label40, caption Label41, shown Text31 to Text40, answer Text1 to "
-                            "Text40, checked jidai1 to jidai4, enabled Command1");
+        EXPECT_EQ(writes(), "question 1 to 40, caption prompt, shown answer 31 to 40, answer 1 to 40, checked era 1 "
+                            "to 4, enabled score button");
         for (int row = 1; row <= kSheetRows; ++row) {
             const auto question = QuestionBank::question(era, row);
             EXPECT_EQ(sheet.questionCaption(row), question ? question->event : "") << "row " << row;
@@ -24,12 +24,12 @@ TEST_F(DrillTest, ChoosingAnEraPutsItsEventsOnAFreshSheetAndClearingEmptiesIt) {
         EXPECT_EQ(sheet.eraChecked(era % kEraCount + 1), false) << "the mark of the next era";
         EXPECT_TRUE(sheet.eraChecked(era));
     }
-    drill.Command1_Click();
+    drill.score();
     writes();
-    drill.muncliaitem_Click();
-    EXPECT_EQ(writes(), "answer Text1 to Text40") << "the menu's clear";
-    drill.Command3_Click();
-    EXPECT_EQ(writes(), "answer Text1 to Text40, enabled Command1") << "the button's clear";
+    drill.clearAnswers();
+    EXPECT_EQ(writes(), "answer 1 to 40") << "the menu's clear";
+    drill.clearForAnotherTry();
+    EXPECT_EQ(writes(), "answer 1 to 40, enabled score button") << "the button's clear";
 }
 
 // Each scored row becomes 正解 or its year; the count and its share of the
@@ -40,19 +40,21 @@ TEST_F(DrillTest, ScoringMarksEachAnswerAndPostsTheCountAndPercentage) {
         int era, right;
         const char *score, *percentage, *cells;
     };
-    const Case cases[] = {{1, 1, "1", "2", "caption Label47, caption Label55, colour Label55"},
-                          {2, 40, "40", "100", "caption Label48, caption Label56, colour Label56"},
-                          {3, 39, "39", "97", "caption Label49, caption Label57, colour Label57"},
-                          {4, 20, "20", "66", "caption Label54, caption Label58, colour Label58, enabled Command2"}};
+    const Case cases[] = {
+        {1, 1, "1", "2", "caption era 1 score, caption era 1 percentage, colour era 1 percentage"},
+        {2, 40, "40", "100", "caption era 2 score, caption era 2 percentage, colour era 2 percentage"},
+        {3, 39, "39", "97", "caption era 3 score, caption era 3 percentage, colour era 3 percentage"},
+        {4, 20, "20", "66",
+         "caption era 4 score, caption era 4 percentage, colour era 4 percentage, enabled evaluate button"}};
     for (const Case& c : cases) {
         SCOPED_TRACE("era " + std::to_string(c.era) + " with " + std::to_string(c.right) + " right");
         drill.selectEra(c.era);
         for (const Question& q : QuestionBank::questionsOf(c.era)) // the year in the first rows, a wrong one after
             sheet.setAnswer(q.row, q.row <= c.right ? std::string(q.year) : "1000");
         writes();
-        drill.Command1_Click();
+        drill.score();
         const std::string rows = std::to_string(QuestionBank::era(c.era).rowCount);
-        EXPECT_EQ(writes(), "answer Text1 to Text" + rows + ", " + c.cells + ", enabled Command1");
+        EXPECT_EQ(writes(), "answer 1 to " + rows + ", " + c.cells + ", enabled score button");
         EXPECT_EQ(sheet.caption(eraCells(c.era).score), c.score);
         EXPECT_EQ(sheet.caption(eraCells(c.era).percentage), c.percentage);
         for (const Question& q : QuestionBank::questionsOf(c.era))
@@ -66,13 +68,14 @@ TEST_F(DrillTest, PercentagesAreColouredByTheirLeadingNumber) {
     for (const Cell cell : kPercentageCells) {
         for (const auto& [caption, colour] : grades) {
             sheet.setCaption(cell, caption);
-            EXPECT_EQ(sheet.foreground(cell), colour) << "Label" << static_cast<int>(cell) << " \"" << caption << '"';
+            EXPECT_EQ(sheet.foreground(cell), colour)
+                << vantoriku::testing::named(Member::ofCell(Member::Kind::Caption, cell)) << " \"" << caption << '"';
         }
     }
     DrillSheet other; // a drill that is gone colours no more
     std::make_unique<Drill>(other, box).reset();
-    other.setCaption(Cell::Label55, "0");
-    EXPECT_FALSE(other.foreground(Cell::Label55)) << "coloured by a drill that is gone";
+    other.setCaption(Cell::Era1Percentage, "0");
+    EXPECT_FALSE(other.foreground(Cell::Era1Percentage)) << "coloured by a drill that is gone";
 }
 
 // The four scores add up to the total and its share of 150 questions; a
@@ -90,21 +93,24 @@ TEST_F(DrillTest, TheEvaluationTotalsTheScoresAndRatesTheLevel) {
         SCOPED_TRACE(std::string("total ") + c.total);
         for (int era = 1; era <= kEraCount; ++era)
             sheet.setCaption(eraCells(era).score, std::to_string(c.scores[static_cast<std::size_t>(era - 1)]));
-        sheet.setCaption(Cell::Label69, "前");
+        sheet.setCaption(Cell::Level, "前");
         writes();
-        drill.Label64_Click();
-        EXPECT_EQ(writes(), "caption Label64, caption Label66, colour Label66") << "a click on the total";
-        EXPECT_EQ(sheet.caption(Cell::Label64), c.total);
-        EXPECT_EQ(sheet.caption(Cell::Label66), c.percentage);
+        drill.postTotal();
+        EXPECT_EQ(writes(), "caption total, caption total percentage, colour total percentage")
+            << "a click on the total";
+        EXPECT_EQ(sheet.caption(Cell::Total), c.total);
+        EXPECT_EQ(sheet.caption(Cell::TotalPercentage), c.percentage);
         std::string levelWhileShown;
         box.onShow = [&](const std::string& text) {
             EXPECT_EQ(text, std::string("あなたのレベルは") + c.level + "です。" + c.comment);
-            levelWhileShown = sheet.caption(Cell::Label69);
+            levelWhileShown = sheet.caption(Cell::Level);
         };
-        drill.Command2_Click();
-        EXPECT_EQ(writes(), "caption Label64, caption Label66, colour Label66, caption Label69, enabled Command2");
+        drill.evaluate();
+        EXPECT_EQ(
+            writes(),
+            "caption total, caption total percentage, colour total percentage, caption level, enabled evaluate button");
         EXPECT_EQ(levelWhileShown, "前") << "the level shows only after OK";
-        EXPECT_EQ(sheet.caption(Cell::Label69), c.level);
-        EXPECT_FALSE(sheet.enabled(Button::Command2));
+        EXPECT_EQ(sheet.caption(Cell::Level), c.level);
+        EXPECT_FALSE(sheet.enabled(Button::Evaluate));
     }
 }

@@ -43,6 +43,6 @@ TEST(CellNumberTest, WritesNumbersAsPlainDigitsRoundsHalfToEvenAndDividesTowardZ
 TEST(DrillSheetTest, RefusesMembersThatAreNotThere) {
     DrillSheet sheet;
     EXPECT_THROW(sheet.setAnswer(41, "x"), std::out_of_range);
-    EXPECT_THROW((void)sheet.foreground(Cell::Label47), std::out_of_range) << "a score cell has no colour";
+    EXPECT_THROW((void)sheet.foreground(Cell::Era1Score), std::out_of_range) << "a score cell has no colour";
     EXPECT_THROW((void)Member::ofEra(1).row(), std::logic_error) << "an era's mark has no row";
 }

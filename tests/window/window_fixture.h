@@ -14,8 +14,8 @@ namespace vantoriku::testing {
 struct NoServices : WindowServices {
     void showHelp(QWidget& /*window*/) override {}
     void printClientArea(QWidget& area, std::function<void(const std::string&)> done) override {
-        buttonsPrinted =
-            area.findChild<QWidget*>("Command1")->isVisible() || area.findChild<QWidget*>("Command2")->isVisible();
+        buttonsPrinted = area.findChild<QWidget*>("scoreButton")->isVisible() ||
+                         area.findChild<QWidget*>("evaluateButton")->isVisible();
         done("");
     }
     void quit() override {}
@@ -44,20 +44,20 @@ inline std::string str(const QString& text) {
 }
 
 // One shown main window per test, and what a user does with it.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
-    Form1Test() {
-        form.Form_Load();
+    MainWindowTest() {
+        window.showAtStart();
         // On Wayland, only once the compositor gives it the keyboard.
-        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == form.windowHandle(); }))
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window.windowHandle(); }))
             << "the window system did not activate the window";
     }
     template <typename T = QWidget> T* control(const QString& name) {
-        T* widget = form.findChild<T*>(name);
+        T* widget = window.findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << "no control " << str(name);
         return widget;
     }
-    QLineEdit* field(int row) { return control<QLineEdit>("Text" + QString::number(row)); }
+    QLineEdit* field(int row) { return control<QLineEdit>("answer" + QString::number(row)); }
     QString caption(const char* label) { return control<QLabel>(label)->text(); }
     void trigger(const char* action) { control<QAction>(action)->trigger(); }
     void click(const char* widget) { QTest::mouseClick(control(widget), Qt::LeftButton); }
@@ -66,7 +66,7 @@ class Form1Test : public ::testing::Test {
         return QAccessible::queryAccessibleInterface(widget)->text(what);
     }
     NoServices services;
-    Form1 form{services};
+    MainWindow window{services};
 };
 
 } // namespace vantoriku::testing

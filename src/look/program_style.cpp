@@ -1,4 +1,4 @@
-#include "window/program_style.h"
+#include "look/program_style.h"
 
 #include <QPainter>
 #include <QStyleFactory>

@@ -1,37 +1,12 @@
-#include "window/appearance.h"
-
-#include "window/program_style.h"
-#include "window/utf8.h"
+#include "window/caption_fitting.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
 namespace vantoriku {
 namespace {
-
-// The window's faces in order of preference, less those not installed: Qt
-// runs a slow search for substitutes of every missing face it is asked for,
-// once per size and style, even when a later face in the list is there. A
-// face is known by any of its names (a Japanese desktop lists IPA's as
-// 「IPA Pゴシック」). With none of them installed, Qt may search: a
-// substitute beats missing glyphs.
-const QStringList& installedFamilies() {
-    static const QStringList installed = [] {
-        QStringList wanted;
-        QStringList families;
-        for (const std::string_view family : windowFontFamilies()) {
-            wanted << qString(family);
-            if (QFontDatabase::hasFamily(wanted.back())) {
-                families << wanted.back();
-            }
-        }
-        return families.isEmpty() ? wanted : families;
-    }();
-    return installed;
-}
 
 // How far a lettering may be fitted to take up the differences between
 // faces; a text longer than that wraps and is cut like any long caption.
@@ -100,21 +75,6 @@ bool standsInside(const QFont& font, const QString& text, QSize box, Qt::Alignme
 
 } // namespace
 
-QFont fontFor(const Lettering& lettering) {
-    QFont font;
-    font.setFamilies(installedFamilies());
-    font.setStyleHint(QFont::SansSerif);
-    // The listed Japanese faces hold every character of the fixed captions, so skip
-    // the per-script fallback search that otherwise dominates start-up.
-    font.setStyleStrategy(QFont::NoFontMerging);
-    font.setPixelSize(lettering.pixelSize == 0 ? kWindowFontPixels : lettering.pixelSize);
-    font.setBold(lettering.bold);
-    font.setItalic(lettering.italic);
-    font.setUnderline(lettering.underline);
-    font.setStretch(lettering.stretch);
-    return font;
-}
-
 FittedLettering fitted(const QFont& lettering, const QString& text, QSize box,
                        Qt::Alignment alignment) {
     if (text.isEmpty()) {
@@ -137,33 +97,6 @@ FittedLettering fitted(const QFont& lettering, const QString& text, QSize box,
         }
     }
     return {lettering};
-}
-
-QPalette lightPalette() {
-    // Every role is derived from the light face, so none of a dark desktop
-    // palette shows through; then the few that need more contrast.
-    QPalette palette(QColor(0xF0, 0xF0, 0xF0));
-    palette.setColor(QPalette::Highlight, QColor(0x00, 0x5F, 0xB8));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, QColor(0x5F, 0x5F, 0x5F));
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(QPalette::Disabled, role, QColor(0x5F, 0x5F, 0x5F));
-    }
-    return palette;
-}
-
-void useProgramLook() {
-    if (qobject_cast<ProgramStyle*>(QApplication::style()) == nullptr) {
-        QApplication::setStyle(new ProgramStyle);
-    }
-    QApplication::setPalette(lightPalette());
-}
-
-QIcon programIcon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/vantoriku-16.png"));
-    icon.addFile(QStringLiteral(":/icons/vantoriku-32.png"));
-    return icon;
 }
 
 } // namespace vantoriku

@@ -1,6 +1,6 @@
-#include "services/help_viewer.h"
+#include "help/help_viewer.h"
 
-#include "window/appearance.h"
+#include "look/frame.h"
 #include "window/placement.h"
 
 #include <QCollator>

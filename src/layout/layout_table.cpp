@@ -1,4 +1,4 @@
-#include "window/layout_table.h"
+#include "layout/layout_table.h"
 
 #include "content/question_bank.h"
 
@@ -42,39 +42,39 @@ constexpr LayoutRow button(std::string_view name, Command command, std::string_v
 }
 
 constexpr std::array kPanel{
-    button("Command1", Command::Command1, "採点", 8760, 120, 1455, 1335, kHeading),
-    button("Command3", Command::Command3, "クリア", 8760, 1800, 1455, 495),
-    LayoutRow{"Label42", L, "得点", 8520, 2520, 1815, 375, C, kHeading, true},
-    LayoutRow{"Label43", L, kEras[0].menuCaption, 8280, 3120, 1095, 255},
-    cell("Label47", Cell::Label47, 9480, 3120, 375, 255, C, kScore),
-    LayoutRow{"Label50", L, "点", 9960, 3120, 255, 255},
-    cell("Label55", Cell::Label55, 10200, 3120, 375, 255, R),
-    LayoutRow{"Label60", L, "%", 10680, 3120, 135, 255, Left, kNarrow},
-    LayoutRow{"Label44", L, kEras[1].menuCaption, 8280, 3480, 1095, 255},
-    cell("Label48", Cell::Label48, 9480, 3480, 375, 255, C, kScore),
-    LayoutRow{"Label51", L, "点", 9960, 3480, 255, 255},
-    cell("Label56", Cell::Label56, 10200, 3480, 375, 255, R),
-    LayoutRow{"Label61", L, "%", 10680, 3480, 135, 255, Left, kNarrow},
-    LayoutRow{"Label45", L, kEras[2].menuCaption, 8280, 3840, 1095, 255},
-    cell("Label49", Cell::Label49, 9480, 3840, 375, 255, C, kScore),
-    LayoutRow{"Label52", L, "点", 9960, 3840, 255, 255},
-    cell("Label57", Cell::Label57, 10200, 3840, 375, 255, R),
-    LayoutRow{"Label62", L, "%", 10680, 3840, 135, 255, Left, kNarrow},
-    LayoutRow{"Label46", L, kEras[3].menuCaption, 8280, 4200, 1095, 255},
-    cell("Label54", Cell::Label54, 9480, 4200, 375, 255, C, kScore),
-    LayoutRow{"Label53", L, "点", 9960, 4200, 255, 255},
-    cell("Label58", Cell::Label58, 10200, 4200, 375, 255, R),
-    LayoutRow{"Label67", L, "%", 10680, 4320, 255, 255}, // stands lower than its row
-    LayoutRow{"Shape1", ControlKind::Rule, "", 8280, 4560, 2535, 15},
-    LayoutRow{"Label63", L, "総合", 8280, 4680, 975, 255, C, kTotalHeading},
-    cell("Label64", Cell::Label64, 9360, 4680, 615, 255, Left),
-    LayoutRow{"Label65", L, "点", 9960, 4680, 255, 255},
-    cell("Label66", Cell::Label66, 10200, 4680, 375, 255, R),
-    LayoutRow{"Label59", L, "%", 10680, 4680, 135, 255, Left, kNarrow},
-    LayoutRow{"Label68", L, "レベル:", 8280, 5160, 735, 375, R, kLevelHeading},
-    cell("Label69", Cell::Label69, 9840, 5160, 975, 375, R),
-    button("Command2", Command::Command2, "総合評価", 8280, 5640, 2655, 495, kEvaluateButton),
-    cell("Label41", Cell::Label41, 3600, 7200, 4215, 375, Left, kPromptFont),
+    button("scoreButton", Command::Score, "採点", 8760, 120, 1455, 1335, kHeading),
+    button("clearButton", Command::Clear, "クリア", 8760, 1800, 1455, 495),
+    LayoutRow{"scoreHeading", L, "得点", 8520, 2520, 1815, 375, C, kHeading, true},
+    LayoutRow{"era1Name", L, kEras[0].name, 8280, 3120, 1095, 255},
+    cell("era1Score", Cell::Era1Score, 9480, 3120, 375, 255, C, kScore),
+    LayoutRow{"era1PointUnit", L, "点", 9960, 3120, 255, 255},
+    cell("era1Percentage", Cell::Era1Percentage, 10200, 3120, 375, 255, R),
+    LayoutRow{"era1PercentSign", L, "%", 10680, 3120, 135, 255, Left, kNarrow},
+    LayoutRow{"era2Name", L, kEras[1].name, 8280, 3480, 1095, 255},
+    cell("era2Score", Cell::Era2Score, 9480, 3480, 375, 255, C, kScore),
+    LayoutRow{"era2PointUnit", L, "点", 9960, 3480, 255, 255},
+    cell("era2Percentage", Cell::Era2Percentage, 10200, 3480, 375, 255, R),
+    LayoutRow{"era2PercentSign", L, "%", 10680, 3480, 135, 255, Left, kNarrow},
+    LayoutRow{"era3Name", L, kEras[2].name, 8280, 3840, 1095, 255},
+    cell("era3Score", Cell::Era3Score, 9480, 3840, 375, 255, C, kScore),
+    LayoutRow{"era3PointUnit", L, "点", 9960, 3840, 255, 255},
+    cell("era3Percentage", Cell::Era3Percentage, 10200, 3840, 375, 255, R),
+    LayoutRow{"era3PercentSign", L, "%", 10680, 3840, 135, 255, Left, kNarrow},
+    LayoutRow{"era4Name", L, kEras[3].name, 8280, 4200, 1095, 255},
+    cell("era4Score", Cell::Era4Score, 9480, 4200, 375, 255, C, kScore),
+    LayoutRow{"era4PointUnit", L, "点", 9960, 4200, 255, 255},
+    cell("era4Percentage", Cell::Era4Percentage, 10200, 4200, 375, 255, R),
+    LayoutRow{"era4PercentSign", L, "%", 10680, 4320, 255, 255}, // stands lower than its row
+    LayoutRow{"rule", ControlKind::Rule, "", 8280, 4560, 2535, 15},
+    LayoutRow{"totalHeading", L, "総合", 8280, 4680, 975, 255, C, kTotalHeading},
+    cell("total", Cell::Total, 9360, 4680, 615, 255, Left),
+    LayoutRow{"totalPointUnit", L, "点", 9960, 4680, 255, 255},
+    cell("totalPercentage", Cell::TotalPercentage, 10200, 4680, 375, 255, R),
+    LayoutRow{"totalPercentSign", L, "%", 10680, 4680, 135, 255, Left, kNarrow},
+    LayoutRow{"levelHeading", L, "レベル:", 8280, 5160, 735, 375, R, kLevelHeading},
+    cell("level", Cell::Level, 9840, 5160, 975, 375, R),
+    button("evaluateButton", Command::Evaluate, "総合評価", 8280, 5640, 2655, 495, kEvaluateButton),
+    cell("prompt", Cell::Prompt, 3600, 7200, 4215, 375, Left, kPromptFont),
 };
 
 // The question caption or the answer field of row n, without its name.
@@ -85,7 +85,7 @@ constexpr LayoutRow rowControl(int n, ControlKind kind) {
     if (kind == ControlKind::AnswerField) {
         control = {"", kind, "", firstColumn ? 2760 : 6960, top, firstColumn ? 1095 : 1215, 270};
     } else if (n == 31) {
-        control.width = 3015; // reaches under Text31
+        control.width = 3015; // reaches under the answer of row 31
     } else if (n == 18) {
         control.height = 375; // reaches into row 19
     }
@@ -111,8 +111,8 @@ std::vector<LayoutRow> makeControls() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> rows;
         for (int n = 1; n <= kSheetRows; ++n) {
-            rows.push_back("Label" + std::to_string(n));
-            rows.push_back("Text" + std::to_string(n));
+            rows.push_back("question" + std::to_string(n));
+            rows.push_back("answer" + std::to_string(n));
         }
         return rows;
     }();
@@ -129,25 +129,26 @@ constexpr std::array<std::string_view, 10> kFamilies{
     "VL PGothic",      "TakaoPGothic", "Droid Sans Fallback", "IPAGothic",   "Noto Sans JP"};
 
 constexpr std::array<MenuItem, 4> kFileMenu{{
-    {"munprintitem", "印刷", MenuCommand::Print},
-    {"muncliaitem", "クリア", MenuCommand::Clear},
-    {"mun", "", MenuCommand::Separator},
-    {"munquititem", "終了", MenuCommand::Quit},
+    {"printItem", "印刷", MenuCommand::Print},
+    {"clearItem", "クリア", MenuCommand::Clear},
+    {"fileSeparator", "", MenuCommand::Separator},
+    {"quitItem", "終了", MenuCommand::Quit},
 }};
-// An item for each era, with the era's name and caption.
+// An item for each era, captioned with its name.
+constexpr std::array<std::string_view, kEraCount> kEraItemNames{"era1Item", "era2Item", "era3Item",
+                                                                "era4Item"};
 constexpr std::array<MenuItem, kEraCount> kEraMenu = [] {
     std::array<MenuItem, kEraCount> items{};
     for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = {kEras[i].menuItem, kEras[i].menuCaption, MenuCommand::SelectEra,
-                    kEras[i].number};
+        items[i] = {kEraItemNames[i], kEras[i].name, MenuCommand::SelectEra, kEras[i].number};
     }
     return items;
 }();
-constexpr std::array<MenuItem, 1> kHelpMenu{{{"mokuji", "目次", MenuCommand::Help}}};
+constexpr std::array<MenuItem, 1> kHelpMenu{{{"contentsItem", "目次", MenuCommand::Help}}};
 constexpr std::array<Menu, 3> kMenus{{
-    {"munfail", "ファイル", kFileMenu},
-    {"munjidai", "時代選択", kEraMenu},
-    {"help", "ヘルプ", kHelpMenu},
+    {"fileMenu", "ファイル", kFileMenu},
+    {"eraMenu", "時代選択", kEraMenu},
+    {"helpMenu", "ヘルプ", kHelpMenu},
 }};
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "services/print_server.h"
+#include "printing/print_server.h"
 
 #include <QSizeF>
 #include <cups/cups.h>

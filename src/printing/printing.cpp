@@ -1,6 +1,6 @@
-#include "services/printing.h"
+#include "printing/printing.h"
 
-#include "services/print_server.h"
+#include "printing/print_server.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -20,7 +20,7 @@ inline constexpr int kClientHeightTwips = 7680;
 
 enum class ControlKind { Label, AnswerField, Button, Rule };
 // The three push buttons, each with its handler.
-enum class Command { Command1, Command2, Command3 };
+enum class Command { Score, Evaluate, Clear };
 enum class Alignment { Left, Centre, Right };
 
 // Pixel sizes are fixed (9 pt = 12 px at 96 dpi) so that the captions fit

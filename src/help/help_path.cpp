@@ -1,4 +1,4 @@
-#include "services/help_path.h"
+#include "help/help_path.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "content/question_bank.h"
+#include "printing/print_server.h"
 #include "services/desktop_services.h"
-#include "services/print_server.h"
 #include "window/window_fixture.h"
 
 #include <QLocalServer>
@@ -30,11 +30,11 @@ class PrintingTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_FALSE(root.isEmpty()) << "run under tests/services/with_cups.sh, which starts a print server";
-        form.Form_Load();
+        window.showAtStart();
         // Active, as a user's window is when they print: the focus shows on the screen and the page alike.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == form.windowHandle(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
     }
-    void print() { form.findChild<QAction*>("munprintitem")->trigger(); }
+    void print() { window.findChild<QAction*>("printItem")->trigger(); }
     // The page that the queue made of the job, once it is whole, drawn at the
     // window's scale from the corner of the area that the printer can print
     // on, as Qt reads it from the printer's description.
@@ -48,16 +48,16 @@ class PrintingTest : public ::testing::Test {
         QPageLayout paper = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout();
         paper.setMargins(paper.minimumMargins());
         const QRectF area = paper.paintRect(QPageLayout::Point);
-        const double dpi = 72 * form.clientArea().width() / area.width();
+        const double dpi = 72 * window.clientArea().width() / area.width();
         const QStringList drawing = {"-r", QString::number(dpi), "-png", "-singlefile", pdf.fileName(), root + "/page"};
         EXPECT_EQ(QProcess::execute("pdftoppm", drawing), 0) << "pdftoppm could not draw the printed page";
-        return QImage(root + "/page.png").copy(QRectF(area.topLeft() * dpi / 72, form.clientArea().size()).toRect());
+        return QImage(root + "/page.png").copy(QRectF(area.topLeft() * dpi / 72, window.clientArea().size()).toRect());
     }
 
     const QString root = qEnvironmentVariable("VANTORIKU_TEST_CUPS_ROOT");
     const QString queue = qEnvironmentVariable("VANTORIKU_TEST_CUPS_QUEUE");
     DesktopServices services;
-    Form1 form{services};
+    MainWindow window{services};
 };
 
 } // namespace
@@ -66,27 +66,28 @@ class PrintingTest : public ::testing::Test {
 // the whole sheet, the letters in the weight the screen gives them, the
 // percentage in its colour, and neither main button.
 TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsIt) {
-    form.findChild<QAction*>("jidai1")->trigger();
+    window.findChild<QAction*>("era1Item")->trigger();
     for (const Question& q : QuestionBank::questionsOf(1))
-        form.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
-    QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton);
+        window.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
+    QTest::mouseClick(window.findChild<QWidget*>("scoreButton"), Qt::LeftButton);
     const vantoriku::testing::BoxCloser boxes;
     print();
     const QImage page = printedPage();
     EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
-    for (const char* button : {"Command1", "Command2"})
-        form.findChild<QWidget*>(button)->hide(); // as when printing
-    const QImage screen = form.clientArea().grab().toImage();
-    for (const char* name : {"Label1", "Text1", "Text3", "Label31", "Text40", "Command1", "Command3", "Label42",
-                             "Label43", "Label47", "Label60", "Label67", "Shape1", "Label63", "Label68"}) {
-        const QRect cell = form.findChild<QWidget*>(name)->geometry();
+    for (const char* button : {"scoreButton", "evaluateButton"})
+        window.findChild<QWidget*>(button)->hide(); // as when printing
+    const QImage screen = window.clientArea().grab().toImage();
+    for (const char* name :
+         {"question1", "answer1", "answer3", "question31", "answer40", "scoreButton", "clearButton", "scoreHeading",
+          "era1Name", "era1Score", "era1PercentSign", "era4PercentSign", "rule", "totalHeading", "levelHeading"}) {
+        const QRect cell = window.findChild<QWidget*>(name)->geometry();
         // Rasterisers differ by a tenth or two; a lost bold weighs a third.
         EXPECT_NEAR(inkIn(page, cell), inkIn(screen, cell), 0.25 * inkIn(screen, cell))
             << name << " against the screen";
     }
-    const QRect percentage = form.findChild<QWidget*>("Label55")->geometry();
+    const QRect percentage = window.findChild<QWidget*>("era1Percentage")->geometry();
     const int red = inkIn(screen, percentage, true);
-    EXPECT_NEAR(inkIn(page, percentage, true), red, 0.25 * red) << "the red of Label55 against the screen";
+    EXPECT_NEAR(inkIn(page, percentage, true), red, 0.25 * red) << "the red of era 1's percentage against the screen";
 }
 
 // The default is the queue's instance "twice", of two copies, as the client's settings say: in a folder of
@@ -137,7 +138,7 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         {[&] { onQueue("cupsreject"); }, [&] { onQueue("cupsaccept"); },
          "^プリンター「" + queue + "」が印刷を受け付けませんでした（.+）。$", "a queue that rejects jobs"}};
     const QString busy = "前の印刷をまだプリンターに送っています。送り終えてから、もう一度印刷してください。";
-    form.findChild<QAction*>("jidai1")->trigger();
+    window.findChild<QAction*>("era1Item")->trigger();
     for (const auto& [cause, mend, message, what] : failures) {
         cause();
         const vantoriku::testing::BoxCloser boxes;
@@ -145,9 +146,9 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         held.start();
         print();
         EXPECT_EQ(str(boxes.shown.join("")), "") << what << ": the box came before the drill could go on";
-        QTest::mouseClick(form.findChild<QWidget*>("Command3"), Qt::LeftButton); // クリア
-        QTest::keyClicks(form.findChild<QLineEdit*>("Text1"), "538");
-        QTest::mouseClick(form.findChild<QWidget*>("Command1"), Qt::LeftButton); // 採点
+        QTest::mouseClick(window.findChild<QWidget*>("clearButton"), Qt::LeftButton); // クリア
+        QTest::keyClicks(window.findChild<QLineEdit*>("answer1"), "538");
+        QTest::mouseClick(window.findChild<QWidget*>("scoreButton"), Qt::LeftButton); // 採点
         print();
         EXPECT_LT(held.elapsed(), kPrintServerSilenceSeconds * 1000 / 2) << what << ": printing held the window";
         EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.shown.size() == 2; }, (kPrintServerSilenceSeconds + 5) * 1000))
@@ -157,6 +158,7 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         EXPECT_TRUE(shown.removeOne(busy)) << what << ": 印刷 again did not say the first job was on its way";
         EXPECT_TRUE(QRegularExpression(message).match(shown.value(0)).hasMatch())
             << what << ": " << str(shown.value(0));
-        EXPECT_EQ(str(form.findChild<QLineEdit*>("Text1")->text()), "正解") << what << ": the scored answer was lost";
+        EXPECT_EQ(str(window.findChild<QLineEdit*>("answer1")->text()), "正解")
+            << what << ": the scored answer was lost";
     }
 }
