@@ -45,6 +45,7 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     QStringList topics; // two blanks before each level below the first
     for (QTreeWidgetItemIterator it(help.contents); *it; ++it)
         topics << QString((*it)->parent() ? (*it)->parent()->parent() ? 4 : 2 : 0, ' ') + (*it)->text(0);
+    EXPECT_TRUE(help.contents->isHeaderHidden()) << "the contents have a header";
     EXPECT_EQ(str(topics.join('|')), "Vantoriku ヘルプ|  時代を選ぶ|  年を答える|  採点する|  正答率の色|  答えを消す|"
                                      "  総合評価|    レベル|  印刷と終了|  キーボード操作");
     EXPECT_EQ(help.shownEntries(3), "Alt キー|色|印刷") << "the first entries, in the order of their readings";

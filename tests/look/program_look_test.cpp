@@ -44,9 +44,44 @@ bool showsAllRound(const QImage& before, const QImage& after, const QRect& area)
     return changed >= 2 * (area.width() + area.height() - 4); // a ring one pixel inside the edge
 }
 
-// Desktops set styles that draw in colours of their own; the window's light face and texts hold under each.
 } // namespace
 
+// A colour in words: a ground by its name, letters by their shade.
+std::string groundName(QRgb colour) {
+    const std::pair<QRgb, const char*> names[] = {{0xFFFFFF, "white"}, {0xF0F0F0, "light grey"}, {0x005FB8, "blue"}};
+    for (const auto& [known, name] : names)
+        if ((colour & 0xFFFFFF) == known)
+            return name;
+    return "#" + str(QString::number(colour & 0xFFFFFF, 16));
+}
+std::string shade(QRgb colour) {
+    const int grey = qGray(colour);
+    if (grey < 0x30)
+        return "black";
+    if (grey >= 0x50 && grey < 0x70)
+        return "grey";
+    return grey > 0xD0 ? "white" : "#" + str(QString::number(colour & 0xFFFFFF, 16));
+}
+
+// How a menu item or title looks, in words: "white ground, black letters, marked". The letters are the colour
+// farthest from the ground; a mark is what stands out before them, in the square at the start of an item.
+std::string looks(const QImage& image, const QRect& item, bool mayBeMarked) {
+    QHash<QRgb, int> counts;
+    for (int y = item.top(); y <= item.bottom(); ++y)
+        for (int x = item.left(); x <= item.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb ground = std::ranges::max(
+        counts.keys(), {}, [&](QRgb c) { return counts[c]; });
+    const QRgb letters = std::ranges::max(counts.keys(), {}, [&](QRgb c) { return contrast(c, ground); });
+    bool marked = false;
+    for (int y = item.top() + 2; y < item.bottom() - 1; ++y)
+        for (int x = item.left() + 3; x < item.left() + item.height(); ++x)
+            marked = marked || contrast(image.pixel(x, y), ground) > 3;
+    return groundName(ground) + " ground, " + shade(letters) + " letters" + (mayBeMarked && marked ? ", marked" : "");
+}
+
+// Desktops set styles that draw in colours of their own; the window's light face and texts hold under each, and the
+// menus show which item is chosen, highlighted or off, and no other.
 TEST(ProgramLookTest, TextsReadAndTheFocusShowsUnderEveryDesktopStyle) {
     for (const QString style : {"Fusion", "Windows", "Breeze", "Adwaita", "Adwaita-Dark", "Adwaita-HighContrast",
                                 "Adwaita-HighContrastInverse"}) {
@@ -75,14 +110,32 @@ TEST(ProgramLookTest, TextsReadAndTheFocusShowsUnderEveryDesktopStyle) {
         letters("the prompt", widget("prompt"));
         for (const char* name : {"answer2", "clearButton"})
             changes(name, widget(name), widget(name)->rect(), [&] { widget(name)->setFocus(); });
+        // The menus: after Alt the keyboard is on ファイル; era 1 is chosen, era 2 highlighted and era 4 off.
+        QTest::keyClick(widget("answer1"), Qt::Key_Alt, Qt::AltModifier);
         QMenuBar* bar = window.menuBar();
-        const QRect title = bar->actionGeometry(bar->actions().constFirst());
-        letters("a menu title", bar, title);
-        changes("the first menu title after Alt", bar, title,
-                [&] { QTest::keyClick(widget("answer1"), Qt::Key_Alt, Qt::AltModifier); });
-        letters("the first menu title after Alt", bar, title);
+        const QImage titles = bar->grab().toImage();
         QTest::keyClick(bar, Qt::Key_Escape);
-        window.findChild<QAction*>("era1Item")->trigger();
+        const auto item = [&](const char* name) { return window.findChild<QAction*>(name); };
+        item("era1Item")->trigger();
+        item("era4Item")->setEnabled(false); // no item is ever off; this tries how one would look
+        auto* eras = window.findChild<QMenu*>("eraMenu");
+        eras->popup(window.mapToGlobal(QPoint(60, 20)));
+        eras->setActiveAction(item("era2Item"));
+        const QImage menu = eras->grab().toImage();
+        eras->close();
+        item("era4Item")->setEnabled(true);
+        const auto inMenu = [&](const char* name) { return looks(menu, eras->actionGeometry(item(name)), true); };
+        const std::tuple<const char*, std::string, const char*> menus[] = {
+            {"ファイル after Alt", looks(titles, bar->actionGeometry(bar->actions()[0]), false),
+             "blue ground, white letters"},
+            {"時代選択 after Alt", looks(titles, bar->actionGeometry(bar->actions()[1]), false),
+             "light grey ground, black letters"},
+            {"the chosen era", inMenu("era1Item"), "white ground, black letters, marked"},
+            {"the highlighted era", inMenu("era2Item"), "blue ground, white letters"},
+            {"another era", inMenu("era3Item"), "white ground, black letters"},
+            {"an era that is off", inMenu("era4Item"), "white ground, grey letters"}};
+        for (const auto& [what, seen, expected] : menus)
+            EXPECT_EQ(seen, expected) << str(style) << ": " << what;
         static_cast<QLineEdit*>(widget("answer1"))->setText("正解");
         letters("an answer", widget("answer1"), widget("answer1")->rect().adjusted(3, 3, -3, -3));
         for (const auto& [name, what] : {std::pair{"question1", "a question"},
@@ -91,12 +144,6 @@ TEST(ProgramLookTest, TextsReadAndTheFocusShowsUnderEveryDesktopStyle) {
                                          {"clearButton", "クリア"},
                                          {"evaluateButton", "総合評価 while off"}})
             letters(what, widget(name));
-        auto* eras = window.findChild<QMenu*>("eraMenu");
-        auto* second = window.findChild<QAction*>("era2Item");
-        eras->popup(window.mapToGlobal(QPoint(60, 20)));
-        changes("the highlighted era", eras, eras->actionGeometry(second), [&] { eras->setActiveAction(second); });
-        letters("the highlighted era", eras, eras->actionGeometry(second));
-        eras->close();
         const QImage around = window.clientArea().grab(widget("answer3")->geometry().adjusted(-1, -1, 1, 1)).toImage();
         EXPECT_GE(contrast(around.pixel(0, 9), around.pixel(1, 9)), 3)
             << str(style) << ": an answer's border hardly shows";

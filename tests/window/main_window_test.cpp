@@ -1,5 +1,4 @@
 #include "look/program_look.h"
-#include "window/placement.h"
 #include "window/window_fixture.h"
 
 #include <cmath>
@@ -67,6 +66,17 @@ TEST_F(MainWindowTest, TextEnteredAnyWayReachesTheSheet) {
     QTest::keyClick(field(2), Qt::Key_F, Qt::AltModifier);
     QTest::keyClick(field(2), Qt::Key_8, Qt::KeypadModifier);
     EXPECT_EQ(window.sheet().answer(2), "538") << "typed 5, keypad 3, Alt+F, keypad 8";
+    // The field's own menu, in the window's language, each item on only when it can act.
+    QGuiApplication::clipboard()->setText("1");
+    field(2)->setSelection(0, 2);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2}, field(2)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(field(2), &menuKey);
+    QStringList items;
+    for (const QAction* item : QApplication::activePopupWidget()->actions())
+        items << (item->isSeparator() ? "|" : item->text().section('\t', 0, 0) + (item->isEnabled() ? "" : " (off)"));
+    QApplication::activePopupWidget()->close();
+    EXPECT_EQ(str(items.join(", ")), "元に戻す, やり直し (off), |, 切り取り, コピー, 貼り付け, 削除, |, すべて選択")
+        << "the answer field's menu";
     // What the AT-SPI bridge does for SetTextContents.
     QAccessible::queryAccessibleInterface(field(1))->editableTextInterface()->replaceText(0, 0, "538");
     EXPECT_EQ(window.sheet().answer(1), "538") << "text set by an assistive tool";
@@ -143,8 +153,10 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
             << "the focus moves first, once";
     }
     EXPECT_EQ(str(spoken(field(1), QAccessible::Description)), "奈良から鎌倉 2点 5%、30%未満");
+    field(7)->setFocus();
     trigger("printItem");
     EXPECT_FALSE(services.buttonsPrinted) << "採点 or 総合評価 on the printed page";
+    EXPECT_EQ(QApplication::focusWidget(), field(7)) << "printing, which hides two buttons, moved the focus";
     for (const char* button : {"scoreButton", "evaluateButton"})
         EXPECT_TRUE(control(button)->isVisible()) << button << " not shown again after printing";
     trigger("clearItem"); // the menu's clear leaves scoring off, the button's turns it on
@@ -241,11 +253,19 @@ TEST_F(MainWindowTest, ControlsStandAndAreLetteredAsTheLetteringTableSays) {
         EXPECT_TRUE(QFontDatabase::hasFamily(family)) << str(family) << " not installed";
 }
 
-// The ink of a label's or a button's letters: a button drawn with its caption less drawn without.
+// The ink of a label's or a button's letters where the window draws them, at the control's place in the sheet,
+// which at some scales starts part-way through a device pixel: a button drawn with its caption less drawn without.
 int lettersInk(QWidget* control) {
     const auto ink = [control] {
-        const QImage drawn = control->grab().toImage();
-        return inkIn(drawn, drawn.rect(), 200);
+        const qreal ratio = control->devicePixelRatioF();
+        QImage drawn(control->parentWidget()->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        control->render(&painter, control->pos());
+        painter.end();
+        const QRectF place(control->geometry());
+        return inkIn(drawn, QRectF(place.topLeft() * ratio, place.size() * ratio).toAlignedRect() & drawn.rect(), 200);
     };
     auto* button = qobject_cast<QPushButton*>(control);
     if (!button)
@@ -306,22 +326,4 @@ TEST_F(MainWindowTest, ASmallWindowScrollsToEveryControlAndALargeOneMovesNothing
     }
     window.resize(1000, 800);
     EXPECT_EQ(window.clientArea().geometry(), QRect(0, 0, 728, 512)) << "the sheet moved or grew in a larger window";
-}
-
-// The help opens beside the main window on the side with room for it, narrowed where neither side
-// has enough, else over it; on the screen either way.
-TEST(PlacementTest, ASecondWindowOpensBesideTheMainWindowWhereThereIsRoomElseOverIt) {
-    const QSize help(824, 564);
-    const std::tuple<QRect, QRect, QRect, const char*> cases[] = {
-        {{0, 0, 1600, 900}, {0, 0, 776, 555}, {776, 0, 824, 564}, "just room on the right"},
-        {{0, 0, 1600, 900}, {824, 10, 730, 555}, {0, 10, 824, 564}, "just room on the left only"},
-        {{0, 0, 1920, 1080}, {595, 40, 730, 555}, {1325, 40, 595, 564}, "room for a narrower help on either side"},
-        {{200, 0, 1600, 900},
-         {900, 10, 730, 555},
-         {200, 10, 700, 564},
-         "more room on the left of a screen further right"},
-        {{0, 0, 1366, 768}, {318, 0, 730, 555}, {318, 0, 824, 564}, "too little room on either side"},
-        {{0, 0, 800, 600}, {40, 20, 730, 555}, {0, 20, 800, 564}, "a screen narrower than the help"}};
-    for (const auto& [screen, main, placed, what] : cases)
-        EXPECT_EQ(besideOrOver(help, 560, main, screen), placed) << what;
 }
