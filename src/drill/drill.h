@@ -12,17 +12,19 @@ namespace vantoriku {
 inline constexpr char kRightMark[] = "正解";
 inline constexpr char kChooseEraMessage[] = "時代を選択してください";
 
-// How a percentage is graded: the colour of its cell and the same grade in words, for
-// those who do not see the colour. Red below 30, black below 79, blue from 79 up.
+// How a percentage is graded: the colour of its cell and, for those who do not
+// see it, the colour's name and the grade in words. Red below 30, black below
+// 79, blue from 79 up.
 struct Grade {
     double below; // the grade holds percentages under this bound
     Colour colour;
+    std::string_view colourName;
     std::string_view words;
 };
 inline constexpr std::array<Grade, 3> kGrades{{
-    {30, kRed, "30%未満"},
-    {79, kBlack, "30%以上79%未満"},
-    {std::numeric_limits<double>::infinity(), kBlue, "79%以上"},
+    {30, kRed, "赤", "30%未満"},
+    {79, kBlack, "黒", "30%以上79%未満"},
+    {std::numeric_limits<double>::infinity(), kBlue, "青", "79%以上"},
 }};
 const Grade& gradeOf(double percentage);
 // The grade that a cell's colour stands for; none for a colour that is no grade's.

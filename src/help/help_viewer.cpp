@@ -1,9 +1,12 @@
 #include "help/help_viewer.h"
 
+#include "look/faces.h"
 #include "look/frame.h"
 #include "window/placement.h"
 
+#include <QApplication>
 #include <QCollator>
+#include <QFontInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,11 +24,11 @@
 namespace vantoriku {
 namespace {
 
-// Index entries are anchors named "k:", the keyword, "/" and its reading in
-// hiragana, where the keyword is explained.
+// Index entries are anchors named "k:" and the keyword, then "/" and each of
+// its readings in hiragana, where the keyword is explained.
 constexpr QLatin1StringView kKeywordPrefix("k:");
 constexpr int kAnchorRole = Qt::UserRole;
-constexpr int kFoldedRole = Qt::UserRole + 1; // the keyword and its reading, folded
+constexpr int kFoldedRole = Qt::UserRole + 1; // the keyword and its readings, folded
 constexpr QSize kSize(820, 560);              // on a screen with room for it
 constexpr int kNarrowest = 560; // beside the main window, still two panes that read well
 
@@ -50,6 +53,12 @@ HelpViewer::HelpViewer(QWidget* mainWindow) : QMainWindow(mainWindow, Qt::Window
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
     resize(kSize);
+    // The window's own faces, not the desktop's (a fixed-width one, say), at
+    // the desktop's size for reading; other faces stand in for what they lack.
+    QFont face = fontFor({});
+    face.setPixelSize(QFontInfo(QApplication::font()).pixelSize());
+    face.setStyleStrategy(QFont::PreferDefault);
+    setFont(face);
 
     auto* tabs = new QTabWidget;
     contents_ = new QTreeWidget;
@@ -143,7 +152,8 @@ void HelpViewer::placeBeside(const QWidget& mainWindow) {
 
 void HelpViewer::buildPanes() {
     struct Keyword {
-        QString word, reading, anchor;
+        QStringList wordAndReadings;
+        QString anchor;
     };
     std::vector<Keyword> keywords;
     std::array<QTreeWidgetItem*, 7> lastAtLevel{}; // the latest heading of levels 1 to 6
@@ -154,8 +164,7 @@ void HelpViewer::buildPanes() {
             for (const QString& name : part.charFormat().anchorNames()) {
                 anchors_.insert(name, part.position());
                 if (name.startsWith(kKeywordPrefix)) {
-                    const QString entry = name.mid(kKeywordPrefix.size());
-                    keywords.push_back({entry.section(u'/', 0, 0), entry.section(u'/', 1), name});
+                    keywords.push_back({name.mid(kKeywordPrefix.size()).split(u'/'), name});
                 } else if (firstAnchor.isEmpty()) {
                     firstAnchor = name;
                 }
@@ -178,15 +187,19 @@ void HelpViewer::buildPanes() {
     }
     contents_->expandAll();
 
-    // In the order of their readings, as a Japanese index is.
+    // In the order of their first readings, as a Japanese index is.
     const QCollator japanese{QLocale(QLocale::Japanese, QLocale::Japan)};
     std::ranges::sort(keywords, [&](const Keyword& a, const Keyword& b) {
-        return japanese.compare(a.reading, b.reading) < 0;
+        return japanese.compare(a.wordAndReadings.value(1), b.wordAndReadings.value(1)) < 0;
     });
     for (const Keyword& keyword : keywords) {
-        auto* item = new QListWidgetItem(keyword.word, index_);
+        auto* item = new QListWidgetItem(keyword.wordAndReadings.constFirst(), index_);
         item->setData(kAnchorRole, keyword.anchor);
-        item->setData(kFoldedRole, QStringList{folded(keyword.word), folded(keyword.reading)});
+        QStringList keys;
+        for (const QString& each : keyword.wordAndReadings) {
+            keys << folded(each);
+        }
+        item->setData(kFoldedRole, keys);
     }
     noMatch_ = new QListWidgetItem(QStringLiteral("該当する項目はありません"), index_);
     noMatch_->setFlags(Qt::NoItemFlags);

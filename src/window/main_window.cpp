@@ -92,6 +92,10 @@ void MainWindow::render(const Member& member) {
         cellLabel(member.cell())->setCaption(caption);
         if (member.cell() == Cell::Prompt) {
             tellFirstAnswer(caption); // what to do first, until an era is chosen
+        } else if (member.cell() == Cell::Level && !caption.isEmpty()) {
+            // Rated: told before 総合評価 turns off and hands the focus to the first answer.
+            rated_ = true;
+            tellFirstAnswer(totalResult(sheet_));
         }
         break;
     }

@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow {
     bool drawing_ = false;         // the window is showing a write of the sheet
     bool framed_ = false;          // placed once more, knowing the size of the frame
     std::optional<int> scoredEra_; // the era whose row the scoring run posted
+    bool rated_ = false;           // the evaluation posted the level
 };
 
 } // namespace vantoriku

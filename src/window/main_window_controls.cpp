@@ -108,7 +108,12 @@ QWidget* MainWindow::createControl(const LayoutRow& control) {
             break;
         case Command::Evaluate:
             evaluateButton_ = button;
-            connect(button, &QPushButton::clicked, this, [this] { drill_.evaluate(); });
+            connect(button, &QPushButton::clicked, this, [this] {
+                drill_.evaluate();
+                if (std::exchange(rated_, false)) {
+                    announce(*answerFields_[0], totalResult(sheet_));
+                }
+            });
             break;
         case Command::Clear:
             clearButton_ = button;

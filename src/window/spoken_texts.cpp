@@ -9,9 +9,22 @@
 namespace vantoriku {
 namespace {
 
+// "赤、30%未満"; nothing for a colour that is no grade's.
 QString gradeWords(Colour colour) {
     const Grade* grade = gradeWithColour(colour);
-    return grade != nullptr ? qString(grade->words) : QString();
+    return grade != nullptr
+               ? qString(grade->colourName) + QStringLiteral("、") + qString(grade->words)
+               : QString();
+}
+
+// "奈良から鎌倉、40問中2問正解、正答率5%、赤、30%未満".
+QString result(const QString& name, int questions, const DrillSheet& sheet, Cell score,
+               Cell percentage) {
+    const auto colour = sheet.foreground(percentage);
+    return QStringLiteral("%1、%2問中%3問正解、正答率%4%、%5")
+        .arg(name, QString::number(questions), QString::fromStdString(sheet.caption(score)),
+             QString::fromStdString(sheet.caption(percentage)),
+             colour ? gradeWords(*colour) : QString());
 }
 
 } // namespace
@@ -39,13 +52,18 @@ QString gradedCellName(Cell cell, Colour colour) {
 }
 
 QString eraResult(const DrillSheet& sheet, int era) {
-    const EraCells& cells = eraCells(era);
-    const auto colour = sheet.foreground(cells.percentage);
-    return QStringLiteral("%1 %2点 %3%、%4")
-        .arg(qString(QuestionBank::era(era).name),
-             QString::fromStdString(sheet.caption(cells.score)),
-             QString::fromStdString(sheet.caption(cells.percentage)),
-             colour ? gradeWords(*colour) : QString());
+    const Era& chosen = QuestionBank::era(era);
+    return result(qString(chosen.name), chosen.rowCount, sheet, eraCells(era).score,
+                  eraCells(era).percentage);
+}
+
+QString totalResult(const DrillSheet& sheet) {
+    QString told =
+        result(QStringLiteral("総合"), kQuestionCount, sheet, Cell::Total, Cell::TotalPercentage);
+    if (const std::string& level = sheet.caption(Cell::Level); !level.empty()) {
+        told += QStringLiteral("、レベルは") + QString::fromStdString(level);
+    }
+    return told;
 }
 
 void announce(QObject& from, const QString& text) {

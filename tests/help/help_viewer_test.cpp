@@ -1,6 +1,10 @@
+#include "content/question_bank.h"
+#include "drill/drill.h"
 #include "help/help_path.h"
 #include "help/help_viewer.h"
+#include "look/faces.h"
 #include "look/program_look.h"
+#include "sheet/cell_number.h"
 #include "window/window_fixture.h"
 
 using namespace vantoriku;
@@ -48,7 +52,7 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     EXPECT_TRUE(help.contents->isHeaderHidden()) << "the contents have a header";
     EXPECT_EQ(str(topics.join('|')), "Vantoriku ヘルプ|  時代を選ぶ|  年を答える|  採点する|  正答率の色|  答えを消す|"
                                      "  総合評価|    レベル|  印刷と終了|  キーボード操作");
-    EXPECT_EQ(help.shownEntries(3), "Alt キー|色|印刷") << "the first entries, in the order of their readings";
+    EXPECT_EQ(help.shownEntries(4), "IME|青|赤|Altキー") << "the first entries, in the order of their readings";
     EXPECT_TRUE(help.page->textInteractionFlags() & Qt::TextSelectableByKeyboard) << "no caret to move";
     help.choose("キーボード操作");
     EXPECT_EQ(help.lineAtCaret(), "キーボード操作");
@@ -61,20 +65,27 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     emit help.page->anchorClicked(QUrl("#top"));
     EXPECT_LT(help.page->verticalScrollBar()->value(), atKeyboard) << "did not follow #top";
     help.viewer.findChild<QTabWidget*>()->setCurrentIndex(1); // 索引
-    // A learner's words, by kanji or by reading, in either kana, full or half width.
-    for (const auto& [typed, found] : {std::pair{"年号", "年号"},
-                                       {"せいれき", "西暦"},
-                                       {"サイテン", "採点"},
-                                       {"ｷｰﾎﾞｰﾄﾞ", "キーボード"},
-                                       {"f10", "F10 キー"},
-                                       {"いんさつ", "印刷"}}) {
-        help.filter->setText(typed);
-        EXPECT_EQ(help.shownEntries(1), found) << "typed " << typed;
-    }
+    // Each entry, and what a learner may type to find it: its word, each reading in either kana, full or half width;
+    // a key by its spelling and each way it is said.
+    // clang-format off
+    const std::pair<const char*, const char*> entries[] = {
+        {"年号", "年号"}, {"西暦", "せいれき"}, {"採点", "サイテン"}, {"キーボード", "ｷｰﾎﾞｰﾄﾞ"}, {"印刷", "いんさつ"},
+        {"元号", "元号 げんごう"}, {"不正解", "不正解 ふせいかい"}, {"間違い", "間違い まちがい"}, {"合計", "合計 ごうけい"},
+        {"点数", "点数 てんすう"}, {"満点", "満点 まんてん"}, {"答え", "答え こたえ"}, {"入力", "入力 にゅうりょく"},
+        {"スペースキー", "スペース"}, {"矢印キー", "矢印 やじるし"}, {"もう一度", "もう一度 もういちど"}, {"赤", "赤 あか"},
+        {"青", "青 あお"}, {"Altキー", "alt あると おると オルト"}, {"Escキー", "esc えすけーぷ"},
+        {"Enterキー", "ENTER えんたー"}, {"F10キー", "f10 えふじゅう"}, {"Tabキー", "tab たぶ"}, {"IME", "ime あいえむいー"}};
+    // clang-format on
+    for (const auto& [entry, typings] : entries)
+        for (const QString& typed : QString(typings).split(' ')) {
+            help.filter->setText(typed);
+            EXPECT_NE(("|" + help.shownEntries() + "|").find("|" + std::string(entry) + "|"), std::string::npos)
+                << "typed " << str(typed) << ", the index shows " << help.shownEntries();
+        }
     help.filter->setText("級");
     EXPECT_EQ(help.shownEntries(), "上級|初級|中級");
     QTest::keyClick(help.filter, Qt::Key_Return);
-    EXPECT_EQ(help.lineAtCaret(), "上級: 80% 以上 100% 未満") << "Return does not open the first entry";
+    EXPECT_EQ(help.lineAtCaret(), "上級：正答率80%以上100%未満") << "Return does not open the first entry";
     help.filter->setFocus();
     QTest::keyClick(help.filter, Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), help.index) << "Down does not move into the list";
@@ -83,6 +94,38 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     help.filter->setText("級");
     help.viewer.open(VANTORIKU_HELP_SOURCE);
     EXPECT_EQ(help.shownEntries(), "上級|初級|中級") << "opened again, the list and the box disagree";
+}
+
+// The questions of each era, the bounds of the colours and of the levels, and the cut percentages that the help
+// states are the program's own; and the page is set in the window's face, not the desktop's.
+TEST(HelpViewerTest, StatesTheProgramsOwnCountsAndBoundsInTheWindowsFace) {
+    Help help;
+    EXPECT_EQ(str(QFontInfo(help.page->font()).family()), str(QFontInfo(fontFor({})).family()));
+    const auto n = [](double number) { return QString::number(number); };
+    QStringList stated{"（" + n(kQuestionCount) + "点満点）",
+                       "40問中39問正解は97.5%ですが、" + n(percentageOf(39, 40)) + "%と表示されます"};
+    for (const Era& era : QuestionBank::eras())
+        stated << QString::fromUtf8(era.name) + "（" + n(era.rowCount) + "問）";
+    for (const Grade& grade : kGrades)
+        stated << QString::fromUtf8(grade.colourName) + "：" + QString::fromUtf8(grade.words);
+    int from = 0, top = 0; // each level's percentages, from the lowest to the highest
+    for (int percentage = 0; percentage <= 100; ++percentage) {
+        const Level& level = levelFor(percentage);
+        if (level.number == 3 && top == 0)
+            top = percentage;
+        if (percentage < 100 && levelFor(percentage + 1).number == level.number)
+            continue;
+        const QString to = n(percentage + 1) + "%未満";
+        stated << QString::fromUtf8(level.name) + "：正答率" +
+                      (from == 0     ? to
+                       : from == 100 ? "100%"
+                                     : n(from) + "%以上" + to);
+        from = percentage + 1;
+    }
+    stated << "青になるのは" + n(kGrades[1].below) + "%からですが、総合評価のレベルが「上級」になるのは" + n(top) +
+                  "%からです";
+    for (const QString& line : stated)
+        EXPECT_TRUE(help.page->toPlainText().contains(line)) << "the help does not say " << str(line);
 }
 
 TEST(HelpViewerTest, IsAWindowOfTheProgramThatSaysWhenTheDocumentIsMissingAndEscCloses) {

@@ -13,7 +13,7 @@ step "the install into a staging folder" env DESTDIR="$stage" cmake --install "$
 cd "$stage/usr" || exit 1
 step "an installed file is missing" ls bin/vantoriku share/vantoriku/help.html \
     share/icons/hicolor/{16x16,32x32}/apps/vantoriku.png share/icons/hicolor/scalable/apps/vantoriku.svg \
-    share/doc/vantoriku/{copyright,changelog.gz} share/man/man1/vantoriku.1.gz
+    share/doc/vantoriku/{copyright,changelog.gz} share/man/man1/vantoriku.1.gz share/man/ja/man1/vantoriku.1.gz
 step "the desktop entry is not valid" desktop-file-validate share/applications/org.vantoriku.Vantoriku.desktop
 step "the AppStream data is not valid" appstreamcli validate --no-net share/metainfo/org.vantoriku.Vantoriku.metainfo.xml
 step "the installed program ended within 2 s" bash -c 'QT_QPA_PLATFORM=offscreen timeout 2 bin/vantoriku; [[ $? -eq 124 ]]'

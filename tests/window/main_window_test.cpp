@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
         EXPECT_EQ(str(happened.join(", ")), "focus scoreButton, focus answer1, text answer1")
             << "the focus moves first, once";
     }
-    EXPECT_EQ(str(spoken(field(1), QAccessible::Description)), "奈良から鎌倉 2点 5%、30%未満");
+    EXPECT_EQ(str(spoken(field(1), QAccessible::Description)), "奈良から鎌倉、40問中2問正解、正答率5%、赤、30%未満");
     field(7)->setFocus();
     trigger("printItem");
     EXPECT_FALSE(services.buttonsPrinted) << "採点 or 総合評価 on the printed page";
@@ -171,6 +171,9 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
     EXPECT_FALSE(control<QAction>("era3Item")->isChecked()) << "the mark of the era chosen before";
     pressWithSpace("evaluateButton");
     EXPECT_EQ(str(caption("level")), "初級");
+    EXPECT_EQ(str(spoken(field(1), QAccessible::Description)),
+              "総合、150問中2問正解、正答率1%、赤、30%未満、レベルは初級")
+        << "what a screen reader hears after the evaluation";
     EXPECT_EQ(str(window.focusWidget()->objectName()), "answer1") << "the focus after the evaluation";
     click("clearButton");
     window.sheet().setQuestionCaption(1, ""); // no era on the sheet
@@ -200,8 +203,8 @@ TEST_F(MainWindowTest, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
     window.sheet().setCaption(Cell::TotalPercentage, "50");
     // clang-format off
     const std::pair<const char*, const char*> cells[] = {{"era1Score", "奈良から鎌倉 得点"}, {"era4Score", "昭和から平成 得点"},
-        {"era1Percentage", "奈良から鎌倉 正答率、79%以上"}, {"era2Percentage", "室町から江戸 正答率、30%未満"},
-        {"totalPercentage", "総合 正答率、30%以上79%未満"}, {"total", "総合 得点"}, {"level", "レベル"}};
+        {"era1Percentage", "奈良から鎌倉 正答率、青、79%以上"}, {"era2Percentage", "室町から江戸 正答率、赤、30%未満"},
+        {"totalPercentage", "総合 正答率、黒、30%以上79%未満"}, {"total", "総合 得点"}, {"level", "レベル"}};
     // clang-format on
     for (const auto& [cell, description] : cells)
         EXPECT_EQ(str(spoken(control(cell), QAccessible::Description)), description) << cell;
@@ -212,10 +215,15 @@ TEST_F(MainWindowTest, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
             heard << (said->politeness() == QAccessible::AnnouncementPoliteness::Polite ? "polite: " : "assertive: ") +
                          said->message();
     });
+    for (const int era : {1, 2, 3})
+        window.sheet().setCaption(eraCells(era).score, "40");
     click("scoreButton");
+    const BoxCloser box;
+    click("evaluateButton");
     QAccessible::installUpdateHandler(nullptr);
-    EXPECT_EQ(str(heard.join(" | ")), "polite: 昭和から平成 0点 0%、30%未満")
-        << "採点 did not announce the era's result once, in its turn";
+    EXPECT_EQ(str(heard.join(" | ")), "polite: 昭和から平成、30問中0問正解、正答率0%、赤、30%未満 | "
+                                      "polite: 総合、150問中120問正解、正答率80%、青、79%以上、レベルは上級")
+        << "採点 and 総合評価 did not announce the result once each, in its turn";
 #endif
 }
 
