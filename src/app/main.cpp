@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     fonts.finish();
     vantoriku::useProgramLook();
     QApplication::setApplicationName("vantoriku");
-    QApplication::setDesktopFileName("org.vantoriku.Vantoriku");
+    QApplication::setDesktopFileName("org.vantoriku.vantoriku");
 
     vantoriku::DesktopServices services;
     vantoriku::MainWindow window(services);

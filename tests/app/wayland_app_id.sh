@@ -8,5 +8,5 @@ WAYLAND_DEBUG=1 "$1" 2>"$log" &
 pid=$!
 trap 'kill $pid; rm -f "$log"' EXIT
 for _ in $(seq 100); do grep -q 'xdg_surface.*get_toplevel' "$log" && grep -q 'set_app_id' "$log" && break; sleep 0.1; done
-grep -o 'set_app_id("[^"]*")' "$log" | tail -n1 | grep -Fx 'set_app_id("org.vantoriku.Vantoriku")' ||
-    { echo "FAIL: no toplevel with the app id org.vantoriku.Vantoriku"; exit 1; }
+grep -o 'set_app_id("[^"]*")' "$log" | tail -n1 | grep -Fx 'set_app_id("org.vantoriku.vantoriku")' ||
+    { echo "FAIL: no toplevel with the app id org.vantoriku.vantoriku"; exit 1; }
