@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# The real program on an X server: its window shows, titled Vantoriku, in the
+# The real program on an X server: its window shows, titled Vantoriku and of
+# the class vantoriku whatever the program's file is called, in the
 # program's own look whatever style the desktop asks for: its light ground
 # #F0F0F0 and the answer fields bordered in the program's grey #767676.
 # Usage (under xvfb-run): own_look_on_x11.sh PROGRAM
 set -uo pipefail
 scratch=$(mktemp -d)
-QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Windows HOME=$scratch "$1" >"$scratch/log" 2>&1 &
+ln -s "$(realpath "$1")" "$scratch/drill" # the window's class stays vantoriku, as its desktop entry says
+QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Windows HOME=$scratch "$scratch/drill" >"$scratch/log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null; rm -rf "$scratch"' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantoriku$' | head -n1)
 [[ -n $window ]] || { echo "FAIL: no window titled Vantoriku"; cat "$scratch/log"; exit 1; }
+xprop -id "$window" WM_CLASS | grep -q '"vantoriku"' || { echo "FAIL: the window's class is not vantoriku"; exit 1; }
 # Of the 728 × 535 pixels, most are ground; forty fields of 73 or 81 by 18
 # pixels have over 7000 pixels of border.
 for _ in $(seq 20); do

@@ -1,6 +1,4 @@
-#include "help/help_path.h"
 #include "help/help_viewer.h"
-#include "look/program_look.h"
 #include "services/desktop_services.h"
 #include "services/font_warm_up.h"
 #include "window/window_fixture.h"
@@ -22,6 +20,7 @@ TEST(DesktopServicesTest, HelpOpensOnceAsTheWindowsTransientAndQuitEndsWithStatu
     EXPECT_TRUE(window.screen()->availableGeometry().contains(help->frameGeometry())) << "not all on the screen";
     EXPECT_EQ(help->frameGeometry().top(), window.frameGeometry().top()) << "not level with the main window";
     EXPECT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; })) << "opened behind";
+    EXPECT_EQ(help->findChild<QTabWidget*>()->width(), help->width() * 3 / 10) << "the contents not 3/10 of the width";
     auto* page = help->findChild<QTextBrowser*>("helpPage");
     EXPECT_TRUE(page->toPlainText().contains("キーボード操作")) << "the help opened without its document";
     page->scrollToAnchor("keyboard");

@@ -24,6 +24,7 @@ int inkIn(const QImage& image, const QRect& area, int below) {
 
 TEST_F(MainWindowTest, OpensInItsStartStateWithTheFocusInTheFirstAnswer) {
     EXPECT_EQ(str(window.windowTitle()), "Vantoriku");
+    EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}})) << "the icon's sizes";
     EXPECT_EQ(str(caption("prompt")), "\u3000最初に時代を選択してください");
     EXPECT_EQ(spoken(field(1), QAccessible::Description), caption("prompt")) << "what a screen reader hears first";
     EXPECT_EQ(control<QScrollArea>("clientScroll")->viewport()->size(), QSize(728, 512)) << "the sheet not all shown";
