@@ -96,6 +96,9 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     EXPECT_EQ(help.shownEntries(), "該当する項目はありません");
     QTest::keyClick(help.filter, Qt::Key_Return); // nothing to open
     EXPECT_TRUE(help.filter->isClearButtonEnabled()) << "no button to empty the box";
+    help.filter->clear();
+    EXPECT_EQ(help.filter->palette().color(QPalette::PlaceholderText), QColor(0x5F, 0x5F, 0x5F))
+        << "the hint in the box is not in the program's dark grey, which reads at 6.4:1 on white";
     help.filter->setText("級");
     help.viewer.open(VANTORIKU_HELP_SOURCE);
     EXPECT_EQ(help.shownEntries(), "上級|初級|中級") << "opened again, the list and the box disagree";

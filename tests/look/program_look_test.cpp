@@ -44,8 +44,6 @@ bool showsAllRound(const QImage& before, const QImage& after, const QRect& area)
     return changed >= 2 * (area.width() + area.height() - 4); // a ring one pixel inside the edge
 }
 
-} // namespace
-
 // A colour in words: a ground by its name, letters by their shade.
 std::string groundName(QRgb colour) {
     const std::pair<QRgb, const char*> names[] = {{0xFFFFFF, "white"}, {0xF0F0F0, "light grey"}, {0x005FB8, "blue"}};
@@ -58,7 +56,7 @@ std::string shade(QRgb colour) {
     const int grey = qGray(colour);
     if (grey < 0x30)
         return "black";
-    if (grey >= 0x50 && grey < 0x70)
+    if ((colour & 0xFFFFFF) == 0x5F5F5F) // what is off: 6.4:1 on white, 5.9:1 on the window's face
         return "grey";
     return grey > 0xD0 ? "white" : "#" + str(QString::number(colour & 0xFFFFFF, 16));
 }
@@ -79,6 +77,8 @@ std::string looks(const QImage& image, const QRect& item, bool mayBeMarked) {
             marked = marked || contrast(image.pixel(x, y), ground) > 3;
     return groundName(ground) + " ground, " + shade(letters) + " letters" + (mayBeMarked && marked ? ", marked" : "");
 }
+
+} // namespace
 
 // Desktops set styles that draw in colours of their own; the window's light face and texts hold under each, and the
 // menus show which item is chosen, highlighted or off, and no other.
