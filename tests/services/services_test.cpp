@@ -25,7 +25,11 @@ TEST(DesktopServicesTest, HelpOpensOnceAsTheWindowsTransientAndQuitEndsWithStatu
     EXPECT_TRUE(page->toPlainText().contains("キーボード操作")) << "the help opened without its document";
     page->scrollToAnchor("keyboard");
     const int atKeyboard = page->verticalScrollBar()->value();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
     window.findChild<QAction*>("contentsItem")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; }))
+        << "asked again, it stayed behind";
     EXPECT_EQ(window.findChildren<HelpViewer*>().size(), 1);
     EXPECT_EQ(page->verticalScrollBar()->value(), atKeyboard) << "raised again, the page lost its place";
     if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm")) {
