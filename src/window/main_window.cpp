@@ -134,8 +134,8 @@ void MainWindow::render(const Member& member) {
 
 void MainWindow::tellFirstAnswer(const QString& text) {
     // A screen reader speaks the description of the field that takes the
-    // focus: the first answer has it at start, after an era is chosen and
-    // after scoring.
+    // focus: the first answer has it at start, after an era is chosen, after
+    // scoring and after the evaluation.
     answerFields_[0]->setAccessibleDescription(text);
 }
 
