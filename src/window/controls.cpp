@@ -21,10 +21,9 @@ QString firstLine(const QString& text) {
 
 } // namespace
 
-SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) { // like every label, it takes no focus
-    setWordWrap(true);
-    setTextFormat(Qt::PlainText);
-}
+// Like every label, it takes no focus; it draws its caption itself, as plain
+// text that wraps within its width.
+SheetLabel::SheetLabel(QWidget* parent) : QLabel(parent) {}
 
 void SheetLabel::setCaption(const QString& caption) {
     setText(caption);
