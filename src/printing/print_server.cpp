@@ -414,9 +414,9 @@ class Handover {
 QString silenceReason(Stage stage, const QString& server) {
     const int seconds = kPrintServerSilenceSeconds;
     switch (stage) {
-    case Stage::LookingUp:
+    case Stage::LookingUp: // the name alone, without the port
         return QStringLiteral("印刷サーバー名「%1」のアドレスが%2秒以内にわからなかった")
-                   .arg(server)
+                   .arg(server.left(server.lastIndexOf(u':')))
                    .arg(seconds) +
                kCannotPrint;
     case Stage::JobCreated:
