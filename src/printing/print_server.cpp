@@ -371,7 +371,10 @@ class Handover {
     // libcups's words for the last failure, standing apart from ours.
     [[nodiscard]] QString serverWords() const {
         const QString words = QString::fromUtf8(cups_.cupsLastErrorString());
-        return words.isEmpty() ? QString() : QStringLiteral("（サーバーの応答: %1）").arg(words);
+        // A connection that broke leaves the last status as it was, often "successful-ok".
+        return words.isEmpty() || cups_.cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
+                   ? QString()
+                   : QStringLiteral("（サーバーの応答: %1）").arg(words);
     }
     // A refused password, or a wait that gave up, fails the step and every
     // call after it: that is the reason, not what the step says.

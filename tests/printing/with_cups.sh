@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command against print servers of its own, as whoever runs it, root or not: ippeveprinter,
-# the printer simulator that comes with CUPS, on Letter paper with 5 mm margins, keeping every
+# the printer simulator that comes with CUPS, as letter_5mm.conf describes it, keeping every
 # document it receives; and a cupsd on a Unix socket whose default queue is a driverless (IPP
 # Everywhere) queue on that printer. Everything lives in one folder under TMPDIR. A watcher in a
 # session of its own stops both servers and removes the folder once this script has ended, however
@@ -22,14 +22,6 @@ printf '%s\n' "ServerRoot $root" "RequestRoot $root/spool" "TempDir $root/spool/
     >"$root/cups-files.conf"
 printf '%s\n' "Listen $root/cups.sock" "Browsing Off" "DefaultAuthType None" "<Location />" "Order allow,deny" \
     "Allow all" "</Location>" >"$root/cupsd.conf"
-# US Letter, 5 mm margins all round.
-margins=() && for side in bottom left right top; do margins+=("ATTR integer media-$side-margin-supported 500"); done
-printf '%s\n' "ATTR mimeMediaType document-format-supported application/pdf" "ATTR keyword media-default na_letter_8.5x11in" "ATTR keyword media-supported na_letter_8.5x11in" \
-    "${margins[@]}" "ATTR collection media-col-default {" "MEMBER collection media-size {" \
-    "MEMBER integer x-dimension 21590" "MEMBER integer y-dimension 27940 }" \
-    "MEMBER integer media-bottom-margin 500" "MEMBER integer media-left-margin 500" \
-    "MEMBER integer media-right-margin 500" "MEMBER integer media-top-margin 500 }" >"$root/printer.conf"
-
 # The printer, on a free port: another run may take the one tried first. It needs a D-Bus system bus
 # for its DNS-SD client, even with announcing off: a private one does.
 dbus-daemon --session --address="unix:path=$root/bus" --nofork </dev/null &>"$root/log/bus_log" &
@@ -38,7 +30,7 @@ for _ in $(seq 100); do [[ -S $root/bus ]] && break; sleep 0.05; done
 for _ in $(seq 20); do
     port=$((20000 + RANDOM % 40000))
     (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue # taken
-    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/bus" ippeveprinter -p "$port" -n localhost -r off -k -d "$root/printed" -a "$root/printer.conf" "Vantoriku Test" \
+    DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/bus" ippeveprinter -p "$port" -n localhost -r off -k -d "$root/printed" -a "$(dirname "$0")/letter_5mm.conf" "Vantoriku Test" \
         </dev/null &>"$root/log/printer_log" &
     printer=$!
     for _ in $(seq 100); do
