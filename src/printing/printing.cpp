@@ -4,6 +4,7 @@
 #include "printing/print_server.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -247,6 +248,8 @@ bool Printer::end(std::chrono::milliseconds limit) {
         }
     }
     talks_.clear();
+    // What the threads posted before may name a conversation that is gone.
+    QCoreApplication::removePostedEvents(&receiver_);
     return ended;
 }
 

@@ -31,8 +31,11 @@ DesktopServices::DesktopServices(std::string printingLibrary)
     if (int sockets[2]; signalSocket < 0 && socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) == 0) {
         signalSocket = sockets[0];
         signalled_ = std::make_unique<QSocketNotifier>(sockets[1], QSocketNotifier::Read);
-        QObject::connect(signalled_.get(), &QSocketNotifier::activated,
-                         [] { QApplication::exit(0); });
+        QObject::connect(signalled_.get(), &QSocketNotifier::activated, [socket = sockets[1]] {
+            char byte = 0;
+            [[maybe_unused]] const auto read = ::read(socket, &byte, 1);
+            QApplication::exit(0); // as 終了: printing gets its second to end
+        });
         struct sigaction action {};
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
