@@ -258,7 +258,7 @@ class Handover {
                 return {};
             }
         }
-        const QString refused =
+        QString refused =
             reason(QStringLiteral("プリンター「%1」がページを受け取らなかった").arg(printer()) +
                    kCannotPrint + serverWords());
         bool ending = false;

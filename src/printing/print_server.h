@@ -38,7 +38,7 @@ struct Credentials {
 // and the window's thread both see it. Each member is used under `mutex`.
 struct Conversation {
     // Print thread: the server answered, or the user did.
-    void heard(std::optional<Stage> stage = std::nullopt);
+    void heard(std::optional<Stage> reached = std::nullopt);
     // Print thread: whether the window gave up the conversation, or the program ends.
     [[nodiscard]] bool stopping();
     // Print thread: whether to stop waiting on the server: as above, or it kept silent too long.
@@ -47,7 +47,7 @@ struct Conversation {
     // thread; nothing when the user cancels or the program ends.
     std::optional<Credentials> askPassword(const QString& user, int refused);
     // Window's thread: the user's answer.
-    void answer(std::optional<Credentials> credentials);
+    void answer(std::optional<Credentials> given);
     // Window's thread: the time left before the server has kept silent too long.
     [[nodiscard]] Clock::duration silenceLeft();
 

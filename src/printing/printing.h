@@ -55,10 +55,10 @@ class Printer {
 
   private:
     struct Talk; // one conversation as this thread sees it
-    void finish(Talk& talk, const std::optional<QString>& failure);
-    void checkSilence(Talk& talk);
+    static void finish(Talk& talk, const std::optional<QString>& failure);
+    static void checkSilence(Talk& talk);
     void askPassword(Talk& talk);
-    void tell(Talk& talk, const QString& failure);
+    static void tell(Talk& talk, const QString& failure);
     void refuse(QWidget& widget, std::function<void(const QString&)> done, const QString& why);
 
     std::string library_;
