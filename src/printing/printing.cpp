@@ -135,24 +135,22 @@ void Printer::print(QWidget& widget, std::function<void(const QString& failure)>
     };
     conversation->passwordWanted = [this, &talk] { askPassword(talk); };
     talk.silence.setSingleShot(true);
-    QObject::connect(&talk.silence, &QTimer::timeout, &receiver_,
-                     [this, &talk] { checkSilence(talk); });
+    QObject::connect(&talk.silence, &QTimer::timeout, &receiver_, [&talk] { checkSilence(talk); });
     talk.silence.start(std::chrono::duration_cast<std::chrono::milliseconds>(kSilence));
-    talk.thread =
-        std::thread([this, &talk, conversation, library = library_, drawing = draw(widget)] {
-            const std::optional<QString> failure = handToDefaultPrinter(
-                library.c_str(), *conversation, [&](const QPageLayout& layout) {
-                    // No Qt once the program has begun to end.
-                    return conversation->stopping() ? std::nullopt
-                                                    : std::optional(pdfPage(drawing, layout));
-                });
-            const std::lock_guard lock(conversation->mutex);
-            conversation->stage = Stage::Done;
-            conversation->changed.notify_all();
-            if (conversation->post) {
-                conversation->post([this, &talk, failure] { finish(talk, failure); });
-            }
-        });
+    talk.thread = std::thread([&talk, conversation, library = library_, drawing = draw(widget)] {
+        const std::optional<QString> failure =
+            handToDefaultPrinter(library.c_str(), *conversation, [&](const QPageLayout& layout) {
+                // No Qt once the program has begun to end.
+                return conversation->stopping() ? std::nullopt
+                                                : std::optional(pdfPage(drawing, layout));
+            });
+        const std::lock_guard lock(conversation->mutex);
+        conversation->stage = Stage::Done;
+        conversation->changed.notify_all();
+        if (conversation->post) {
+            conversation->post([&talk, failure] { finish(talk, failure); });
+        }
+    });
 }
 
 void Printer::refuse(QWidget& widget, std::function<void(const QString&)> done,
