@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     window.showAtStart();
     const int status = QApplication::exec();
     // A print thread that is still inside libcups after printing has had its
-    // second to end would run on while the static destructors took Qt and
+    // time to end would run on while the static destructors took Qt and
     // libcups away from under it: the process ends here instead.
     if (!services.endPrinting()) {
         std::fflush(nullptr);

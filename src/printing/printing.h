@@ -49,7 +49,7 @@ class Printer {
     // without their confirmed page, and waits for that at most `limit`.
     // Returns whether every print thread has ended; those that have not are
     // still inside libcups, and the program must not unload it or Qt.
-    bool end(std::chrono::milliseconds limit = std::chrono::milliseconds(800));
+    bool end(std::chrono::milliseconds limit = std::chrono::milliseconds(600));
 
     static constexpr int kStuckAllowed = 2;
 

@@ -26,7 +26,8 @@ class DesktopServices : public WindowServices {
     void printClientArea(QWidget& clientArea,
                          std::function<void(const std::string& failure)> done) override;
     void quit() override;
-    // Ends printing, waiting a second at most; see Printer::end().
+    // Ends printing, waiting 0.6 s at most, so that the program ends within a
+    // second; see Printer::end().
     bool endPrinting();
 
   private:

@@ -72,7 +72,7 @@ class FrontServer {
             }
             sent->append(data);
             // Held back, the end of the page's data leaves the server waiting for more.
-            const bool hold = *page && mode_ == HoldsPage && data.endsWith("\r\n0\r\n\r\n");
+            const bool hold = *page && mode_ == HoldsPage && sent->endsWith("\r\n0\r\n\r\n") && data.size() >= 5;
             cupsd->write(hold ? data.chopped(5) : data);
             holding_ = holding_ || hold;
             if (!*page && (*page = sendsDocument(*sent)) && mode_ == HangsUpAtPage)
