@@ -9,6 +9,7 @@
 # own there. A command that only lists tests runs as it is.
 set -euo pipefail
 [[ " $* " == *" --gtest_list_tests "* ]] && exec "$@"
+PATH=$PATH:/usr/sbin:/sbin # cupsd, lpadmin and ippeveprinter, which a user's PATH may lack
 root=$(mktemp -d "${TMPDIR:-/tmp}/vantoriku-cups.XXXXXX") queue=vantoriku-test
 mkdir -p "$root"/{spool/tmp,cache,state,log,printed,home}
 if [[ $(id -u) -eq 0 ]]; then # cupsd runs its filters as lp, which must reach the folder
