@@ -215,6 +215,9 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         std::function<void()> print = nullptr;
         bool pagePrints = false; // once the server takes it all
     } failures[] = {
+        {[&] { useServer("printer.vantoriku.invalid"); }, [] {}, // first: a resolver that never answers holds it longest
+         "^印刷サーバー名「printer.vantoriku.invalid」のアドレスが(見つからない|5秒以内にわからなかった)ため、印刷できませんでした。$",
+         "a server name that does not resolve"},
         {[&] { useServer("/nonexistent/cups.sock"); }, [] {},
          "^印刷サーバー「/nonexistent/cups.sock」に接続できないため、印刷できませんでした。$", "no print server"},
         {[&] { silent.listen(root + "/silent.sock"), useServer(silent.fullServerName()); }, [&] { silent.close(); },
