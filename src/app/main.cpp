@@ -4,6 +4,8 @@
 #include "window/main_window.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     vantoriku::FontWarmUp fonts;
@@ -16,5 +18,13 @@ int main(int argc, char* argv[]) {
     vantoriku::DesktopServices services;
     vantoriku::MainWindow window(services);
     window.showAtStart();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A print thread that is still inside libcups after printing has had its
+    // time to end would run on while the static destructors took Qt and
+    // libcups away from under it: the process ends here instead.
+    if (!services.endPrinting()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -5,13 +5,43 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace vantoriku {
+namespace {
 
-DesktopServices::DesktopServices() {
+// A signal handler may only write to a file; the event loop reads the other end.
+int signalSocket = -1;
+
+void onSignal(int /*signal*/) {
+    const char byte = 0;
+    [[maybe_unused]] const auto written = write(signalSocket, &byte, 1);
+}
+
+} // namespace
+
+DesktopServices::DesktopServices(std::string printingLibrary)
+    : printer_(std::move(printingLibrary)) {
     if (qtJapanese_.load(QStringLiteral("qtbase_ja"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtJapanese_);
+    }
+    if (int sockets[2]; signalSocket < 0 && socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) == 0) {
+        signalSocket = sockets[0];
+        signalled_ = std::make_unique<QSocketNotifier>(sockets[1], QSocketNotifier::Read);
+        QObject::connect(signalled_.get(), &QSocketNotifier::activated, [socket = sockets[1]] {
+            char byte = 0;
+            [[maybe_unused]] const auto read = ::read(socket, &byte, 1);
+            QApplication::exit(0); // as 終了: printing gets its second to end
+        });
+        struct sigaction action {};
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            sigaction(signal, &action, nullptr);
+        }
     }
 }
 
@@ -36,6 +66,10 @@ void DesktopServices::printClientArea(QWidget& clientArea,
     printer_.print(clientArea, [done = std::move(done)](const QString& failure) {
         done(failure.toStdString());
     });
+}
+
+bool DesktopServices::endPrinting() {
+    return printer_.end();
 }
 
 void DesktopServices::quit() {
