@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and checks what a desktop needs: the
-# files in their places, a valid desktop entry and AppStream data, the installed
-# program starting; then builds the .deb and has lintian look for errors.
+# files in their places, a valid desktop entry and AppStream data, one version
+# in the build, the Debian changelog and the AppStream releases, and the
+# installed program starting. The Debian package is checked when it is built
+# (lintian) and once installed (debian/tests).
 # Usage: install_check.sh BUILD_DIR
 set -uo pipefail
 build=$(realpath "$1")
+source=$(cd "$(dirname "$0")/../.." && pwd)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 # Runs one step quietly; when it fails, says which, with all that its tool said.
@@ -13,12 +16,15 @@ step "the install into a staging folder" env DESTDIR="$stage" cmake --install "$
 cd "$stage/usr" || exit 1
 step "an installed file is missing" ls bin/vantoriku share/vantoriku/help.html \
     share/icons/hicolor/{16x16,32x32}/apps/vantoriku.png share/icons/hicolor/scalable/apps/vantoriku.svg \
-    share/doc/vantoriku/{copyright,changelog.gz} share/man/man1/vantoriku.1.gz share/man/ja/man1/vantoriku.1.gz
+    share/man/man1/vantoriku.1 share/man/ja/man1/vantoriku.1
 step "the desktop entry is not valid" desktop-file-validate share/applications/org.vantoriku.vantoriku.desktop
 step "the AppStream data is not valid, or the validator has something to say" bash -c \
     'appstreamcli validate --no-net --pedantic "$1" | tee /dev/stderr | grep -qx "✔ Validation was successful."' - \
     share/metainfo/org.vantoriku.vantoriku.metainfo.xml
+built=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+packaged=$(sed -n '1s/^vantoriku (\([^-)]*\).*/\1/p' "$source/debian/changelog")
+released=$(grep -o -m1 '<release version="[^"]*"' share/metainfo/org.vantoriku.vantoriku.metainfo.xml | cut -d'"' -f2)
+step "the versions differ: built $built, packaged $packaged (debian/changelog), released $released (metainfo)" \
+    test -n "$built" -a "$built" = "$packaged" -a "$built" = "$released"
 step "the installed program ended within 2 s" bash -c 'QT_QPA_PLATFORM=offscreen timeout 2 bin/vantoriku; [[ $? -eq 124 ]]'
-step "no .deb was built" bash -c 'cd "$1" && cpack --config "$2/CPackConfig.cmake" -B "$1/deb"' - "$stage" "$build"
-step "lintian reports errors in the .deb" bash -c 'lintian "$1"/deb/*.deb | tee "$1/lintian"; ! grep -q "^E:" "$1/lintian"' - "$stage"
-echo "installed, validated and packaged"
+echo "installed and validated"
