@@ -195,9 +195,11 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
 TEST_F(MainWindowTest, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
     trigger("era4Item");
     EXPECT_EQ(str(spoken(field(30), QAccessible::Name)), "インド・パキスタンが核実験実施");
-    const auto labelled =
-        QAccessible::queryAccessibleInterface(control("question30"))->relations(QAccessible::Labelled);
-    EXPECT_EQ(labelled.value(0).first->object(), field(30)) << "question30 labels no field";
+    for (const int row : {1, 30}) {
+        const auto labelled = QAccessible::queryAccessibleInterface(control("question" + QString::number(row)))
+                                  ->relations(QAccessible::Labelled);
+        EXPECT_EQ(labelled.value(0).first->object(), field(row)) << "question " << row << " labels no answer";
+    }
     window.sheet().setCaption(Cell::Era1Percentage, "87");
     EXPECT_EQ(control("era1Percentage")->palette().color(QPalette::WindowText), QColor(Qt::blue)) << "87 %";
     window.sheet().setCaption(Cell::Era2Percentage, "0");
