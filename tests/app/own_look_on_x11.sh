@@ -21,8 +21,6 @@ for _ in $(seq 20); do
     [[ $ground -ge 250000 && $border -ge 7000 ]] && break
     sleep 0.2
 done
-[[ $ground -ge 250000 && $border -ge 7000 ]] || {
-    echo "FAIL: not in the program's own look: $ground pixels of ground #F0F0F0, $border of field border #767676"
-    exit 1
-}
+[[ $ground -ge 250000 && $border -ge 7000 ]] ||
+    { echo "FAIL: not in the program's own look: $ground pixels of ground #F0F0F0, $border of field border #767676"; exit 1; }
 echo "the window shows in the program's own look"

@@ -3,7 +3,6 @@
 #include "help/help_path.h"
 #include "help/help_viewer.h"
 #include "look/faces.h"
-#include "look/program_look.h"
 #include "sheet/cell_number.h"
 #include "window/window_fixture.h"
 
@@ -52,7 +51,6 @@ struct Help {
 // entry to the caret there, from which a screen reader reads line by line.
 TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     Help help;
-    EXPECT_TRUE(help.contents->isHeaderHidden()) << "the contents have a header";
     EXPECT_EQ(help.topics(), "Vantoriku ヘルプ|  時代を選ぶ|  年を答える|  採点する|  正答率の色|  答えを消す|"
                              "  総合評価|    レベル|  印刷と終了|  キーボード操作");
     EXPECT_EQ(help.shownEntries(4), "IME|青|赤|Altキー") << "the first entries, in the order of their readings";
@@ -60,13 +58,11 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     help.choose("キーボード操作");
     EXPECT_EQ(help.lineAtCaret(), "キーボード操作");
     EXPECT_EQ(QApplication::focusWidget(), help.page) << "reading does not start in the page";
-    const int atKeyboard = help.page->verticalScrollBar()->value();
-    for (const char* elsewhere : {"https://example.org#top", "other.html#top", "file:///x#top"}) {
-        emit help.page->anchorClicked(QUrl(elsewhere));
-        EXPECT_EQ(help.page->verticalScrollBar()->value(), atKeyboard) << "followed " << elsewhere;
+    for (const char* link : {"https://example.org#top", "other.html#top", "file:///x#top", "#top"}) {
+        help.choose("キーボード操作");
+        emit help.page->anchorClicked(QUrl(link));
+        EXPECT_EQ(help.lineAtCaret(), link[0] == '#' ? "Vantoriku ヘルプ" : "キーボード操作") << "the link " << link;
     }
-    emit help.page->anchorClicked(QUrl("#top"));
-    EXPECT_LT(help.page->verticalScrollBar()->value(), atKeyboard) << "did not follow #top";
     help.viewer.findChild<QTabWidget*>()->setCurrentIndex(1); // 索引
     // Each entry, and what a learner may type to find it: its word, each reading in either kana, full or half width;
     // a key by its spelling and each way it is said.
@@ -96,7 +92,6 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     EXPECT_EQ(help.shownEntries(), "該当する項目はありません");
     QTest::keyClick(help.filter, Qt::Key_Return); // nothing to open
     EXPECT_TRUE(help.filter->isClearButtonEnabled()) << "no button to empty the box";
-    help.filter->clear();
     EXPECT_EQ(help.filter->palette().color(QPalette::PlaceholderText), QColor(0x5F, 0x5F, 0x5F))
         << "the hint in the box is not in the program's dark grey, which reads at 6.4:1 on white";
     help.filter->setText("級");
@@ -135,11 +130,8 @@ TEST(HelpViewerTest, StatesTheProgramsOwnCountsAndBoundsInTheWindowsFace) {
             top = percentage;
         if (percentage < 100 && levelFor(percentage + 1).number == level.number)
             continue;
-        const QString to = n(percentage + 1) + "%未満";
-        stated << QString::fromUtf8(level.name) + "：正答率" +
-                      (from == 0     ? to
-                       : from == 100 ? "100%"
-                                     : n(from) + "%以上" + to);
+        const QString to = n(percentage + 1) + "%未満", range = from == 100 ? "100%" : n(from) + "%以上" + to;
+        stated << QString::fromUtf8(level.name) + "：正答率" + (from == 0 ? to : range);
         from = percentage + 1;
     }
     stated << "青になるのは" + n(kGrades[1].below) + "%からですが、総合評価のレベルが「上級」になるのは" + n(top) +
@@ -154,7 +146,6 @@ TEST(HelpViewerTest, IsAWindowOfTheProgramThatSaysWhenTheDocumentIsMissingAndEsc
     EXPECT_EQ(str(viewer->findChild<QTextBrowser*>("helpPage")->toPlainText()),
               "ヘルプファイルを開けません: /nowhere/help.html");
     EXPECT_FALSE(viewer->windowIcon().isNull()) << "no icon";
-    EXPECT_EQ(viewer->palette(), lightPalette()) << "the help takes the desktop's colours";
     viewer->show();
     viewer->activateWindow();
     EXPECT_EQ(str(QAccessible::queryAccessibleInterface(viewer)->text(QAccessible::Name)), "Vantoriku ヘルプ");

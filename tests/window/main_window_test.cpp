@@ -1,9 +1,7 @@
-#include "look/program_look.h"
 #include "window/window_fixture.h"
 
 #include <cmath>
 #include <fstream>
-#include <iostream>
 
 using namespace vantoriku;
 using vantoriku::testing::BoxCloser;
@@ -12,22 +10,22 @@ using vantoriku::testing::str;
 
 namespace {
 
-int inkIn(const QImage& image, const QRect& area, int below) {
-    int ink = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ink += qGray(image.pixel(x, y)) < below ? 1 : 0;
-    return ink;
+// A field's own menu, opened from the keyboard.
+QWidget* menuOf(QLineEdit* field) {
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2}, field->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(field, &menuKey);
+    return QApplication::activePopupWidget();
 }
 
 } // namespace
 
 TEST_F(MainWindowTest, OpensInItsStartStateWithTheFocusInTheFirstAnswer) {
-    EXPECT_EQ(str(window.windowTitle()), "Vantoriku");
     EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}})) << "the icon's sizes";
     EXPECT_EQ(str(caption("prompt")), "\u3000最初に時代を選択してください");
     EXPECT_EQ(spoken(field(1), QAccessible::Description), caption("prompt")) << "what a screen reader hears first";
     EXPECT_EQ(control<QScrollArea>("clientScroll")->viewport()->size(), QSize(728, 512)) << "the sheet not all shown";
+    window.resize(1000, 800);
+    EXPECT_EQ(window.clientArea().geometry(), QRect(0, 0, 728, 512)) << "the sheet moved or grew in a larger window";
     EXPECT_TRUE(control("scoreButton")->isEnabled());
     EXPECT_FALSE(control("evaluateButton")->isEnabled());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -70,24 +68,22 @@ TEST_F(MainWindowTest, TextEnteredAnyWayReachesTheSheet) {
     // The field's own menu, in the window's language, each item on only when it can act.
     QGuiApplication::clipboard()->setText("1");
     field(2)->setSelection(0, 2);
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2}, field(2)->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(field(2), &menuKey);
+    QWidget* menu = menuOf(field(2));
     QStringList items;
-    for (const QAction* item : QApplication::activePopupWidget()->actions())
+    for (const QAction* item : menu->actions())
         items << (item->isSeparator() ? "|" : item->text().section('\t', 0, 0) + (item->isEnabled() ? "" : " (off)"));
-    QApplication::activePopupWidget()->close();
+    menu->close();
     EXPECT_EQ(str(items.join(", ")), "元に戻す, やり直し (off), |, 切り取り, コピー, 貼り付け, 削除, |, すべて選択")
         << "the answer field's menu";
     // What the AT-SPI bridge does for SetTextContents.
     QAccessible::queryAccessibleInterface(field(1))->editableTextInterface()->replaceText(0, 0, "538");
     EXPECT_EQ(window.sheet().answer(1), "538") << "text set by an assistive tool";
     const auto pasteFromMenu = [](QLineEdit* f) {
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {2, 2}, f->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(f, &menuKey);
-        for (QAction* item : QApplication::activePopupWidget()->actions())
+        QWidget* menu = menuOf(f);
+        for (QAction* item : menu->actions())
             if (item->text().startsWith("貼り付け"))
                 item->trigger();
-        QApplication::activePopupWidget()->close();
+        menu->close();
     };
     const auto drop = [](QLineEdit* f) {
         QMimeData data;
@@ -158,8 +154,8 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
     trigger("printItem");
     EXPECT_FALSE(services.buttonsPrinted) << "採点 or 総合評価 on the printed page";
     EXPECT_EQ(QApplication::focusWidget(), field(7)) << "printing, which hides two buttons, moved the focus";
-    for (const char* button : {"scoreButton", "evaluateButton"})
-        EXPECT_TRUE(control(button)->isVisible()) << button << " not shown again after printing";
+    EXPECT_TRUE(control("scoreButton")->isVisible() && control("evaluateButton")->isVisible())
+        << "採点 or 総合評価 not shown again after printing";
     trigger("clearItem"); // the menu's clear leaves scoring off, the button's turns it on
     EXPECT_FALSE(control("scoreButton")->isEnabled());
     click("clearButton");
@@ -182,14 +178,13 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
     EXPECT_EQ(str(window.focusWidget()->objectName()), "answer1") << "the focus after the box that asks for an era";
     EXPECT_EQ(str(boxes.shown.join(" | ")), "あなたのレベルは初級です。残念でした | 時代を選択してください");
     window.sheet().setCaption(Cell::Era1Score, "30");
-    for (const auto& [button, at, what] :
-         {std::tuple{Qt::RightButton, 5, "right"}, {Qt::LeftButton, 200, "dragged off"}}) {
+    for (const auto& [button, at, total, what] : {std::tuple{Qt::RightButton, 5, "2", "a right click"},
+                                                  {Qt::LeftButton, 200, "2", "a click dragged off"},
+                                                  {Qt::LeftButton, 5, "30", "a click"}}) {
         QTest::mousePress(control("total"), button, {}, {5, 5});
         QTest::mouseRelease(control("total"), button, {}, {at, 5});
-        EXPECT_EQ(str(caption("total")), "2") << "a click " << what << " counted on the total";
+        EXPECT_EQ(str(caption("total")), total) << what << " on the total";
     }
-    click("total");
-    EXPECT_EQ(str(caption("total")), "30") << "a click on the total";
 }
 
 TEST_F(MainWindowTest, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
@@ -271,15 +266,18 @@ int lettersInk(QWidget* control) {
         // Drawn from the same fraction of a device pixel as in the window.
         const qreal ratio = control->devicePixelRatioF();
         const QPointF at = QPointF(control->pos()) * ratio;
-        const QPointF fraction(at.x() - std::floor(at.x()), at.y() - std::floor(at.y()));
         QImage drawn((QSizeF(control->size()) * ratio).toSize() + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
         drawn.setDevicePixelRatio(ratio);
         drawn.fill(Qt::white);
         QPainter painter(&drawn);
-        painter.translate(fraction / ratio);
+        painter.translate(QPointF(at.x() - std::floor(at.x()), at.y() - std::floor(at.y())) / ratio);
         control->render(&painter);
         painter.end();
-        return inkIn(drawn, drawn.rect(), 200);
+        int ink = 0; // pixels darker than a light grey
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                ink += qGray(drawn.pixel(x, y)) < 200 ? 1 : 0;
+        return ink;
     };
     auto* button = qobject_cast<QPushButton*>(control);
     if (!button)
@@ -328,19 +326,4 @@ TEST_F(MainWindowTest, EveryCaptionShowsWhole) {
         trigger(era);
         checkAll(era);
     }
-}
-
-// Shrunk by hand, or opened on a small screen at a large text setting, the window scrolls the
-// sheet, and Tab brings each control into view; made larger, it moves nothing.
-TEST_F(MainWindowTest, ASmallWindowScrollsToEveryControlAndALargeOneMovesNothing) {
-    auto* scroll = control<QScrollArea>("clientScroll");
-    window.resize(500, 400);
-    field(40)->setFocus();
-    for (const char* next : {"scoreButton", "clearButton"}) { // 総合評価 is off
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        const QRect shown(control(next)->mapTo(scroll->viewport(), QPoint()), control(next)->size());
-        EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << next << " out of sight in a window of 500 × 400";
-    }
-    window.resize(1000, 800);
-    EXPECT_EQ(window.clientArea().geometry(), QRect(0, 0, 728, 512)) << "the sheet moved or grew in a larger window";
 }
