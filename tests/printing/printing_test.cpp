@@ -161,7 +161,9 @@ TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsItEachTimeWithTheDefau
     for (int nth : {1, 2}) {
         print();
         const auto printed = [&] { return contents(root + "/log/page_log").count(" total 2 ") == nth; };
-        ASSERT_TRUE(QTest::qWaitFor(printed, 20000)) << "page " << nth << " has not printed, in two copies";
+        ASSERT_TRUE(QTest::qWaitFor(printed, 60000))
+            << "page " << nth << " has not printed in two copies; the page log says:\n"
+            << str(contents(root + "/log/page_log"));
         EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
         const QString pdf = QDir(root + "/printed")
                                 .entryInfoList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed)
