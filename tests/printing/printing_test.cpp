@@ -3,26 +3,26 @@
 #include "services/desktop_services.h"
 #include "window/window_fixture.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QtNetwork>
 
 using namespace vantoriku;
 using vantoriku::testing::str;
 
 namespace {
 
-// How dark the area is, or how many of its pixels are red.
-int inkIn(const QImage& image, const QRect& area, bool red = false) {
+// How dark the area is, in grey and in red light together: black letters weigh twice what red ones
+// do, and letters of any other colour more than red ones.
+int inkIn(const QImage& image, const QRect& area) {
     int ink = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            ink += red ? (qRed(pixel) > 150 && qGreen(pixel) < 100 ? 1 : 0) : 255 - qGray(pixel);
-        }
-    }
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += 510 - qGray(image.pixel(x, y)) - qRed(image.pixel(x, y));
     return ink;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A server in front of the private cupsd, on a port of its own, that behaves
@@ -32,26 +32,20 @@ int inkIn(const QImage& image, const QRect& area, bool red = false) {
 class FrontServer {
   public:
     enum Mode { AsksPassword, SilentAfterPage, HangsUpAtPage, HoldsPage };
-    // On a thread of its own, so that it answers while the test waits for the program.
-    FrontServer(Mode mode, QString upstream) : mode_(mode), upstream_(std::move(upstream)) {
-        context_.moveToThread(&thread_);
+    // On a thread of its own, so that it answers while the program holds the test's thread.
+    FrontServer(Mode mode, const QString& upstream) : mode_(mode), upstream_(upstream) {
+        EXPECT_TRUE(server_->listen(QHostAddress::LocalHost)) << str(server_->errorString());
+        QObject::connect(server_, &QTcpServer::newConnection, server_,
+                         [this] { relay(server_->nextPendingConnection()); });
+        server_->moveToThread(&thread_);
         thread_.start();
-        QMetaObject::invokeMethod(&context_, [this] {
-            server_ = new QTcpServer(&context_);
-            EXPECT_TRUE(server_->listen(QHostAddress::LocalHost)) << str(server_->errorString());
-            port_ = server_->serverPort();
-            QObject::connect(server_, &QTcpServer::newConnection, [this] {
-                while (QTcpSocket* client = server_->nextPendingConnection())
-                    relay(client);
-            });
-        }, Qt::BlockingQueuedConnection);
     }
     ~FrontServer() {
-        QMetaObject::invokeMethod(&context_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
+        server_->deleteLater(); // with its connections, on its thread as that ends
         thread_.quit();
         thread_.wait();
     }
-    QString address() const { return "127.0.0.1:" + QString::number(port_); }
+    QString address() const { return "127.0.0.1:" + QString::number(server_->serverPort()); }
     bool holding() const { return holding_; }
     static constexpr const char* kPassword = "tiger";
 
@@ -61,26 +55,26 @@ class FrontServer {
         cupsd->connectToServer(upstream_);
         cupsd->waitForConnected(1000);
         auto sent = std::make_shared<QByteArray>(); // all the client sent
-        auto page = std::make_shared<bool>(false);
         QObject::connect(client, &QTcpSocket::readyRead, [=, this] {
             const QByteArray data = client->readAll();
-            if (mode_ == AsksPassword && sent->isEmpty() && !data.contains("Basic " + QByteArray("tester:") .append(kPassword).toBase64())) {
+            const QByteArray login = "Basic " + QByteArray("tester:").append(kPassword).toBase64();
+            if (mode_ == AsksPassword && sent->isEmpty() && !data.contains(login)) {
                 client->write("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"CUPS\"\r\n"
                               "Content-Length: 0\r\nConnection: close\r\n\r\n");
-                client->disconnectFromHost();
-                return;
+                return client->disconnectFromHost();
             }
+            const bool hadPage = sendsDocument(*sent);
             sent->append(data);
             // Held back, the end of the page's data leaves the server waiting for more.
-            const bool hold = *page && mode_ == HoldsPage && sent->endsWith("\r\n0\r\n\r\n") && data.size() >= 5;
+            const bool hold = hadPage && mode_ == HoldsPage && sent->endsWith("\r\n0\r\n\r\n") && data.size() >= 5;
             cupsd->write(hold ? data.chopped(5) : data);
             holding_ = holding_ || hold;
-            if (!*page && (*page = sendsDocument(*sent)) && mode_ == HangsUpAtPage)
+            if (mode_ == HangsUpAtPage && sendsDocument(*sent))
                 client->abort();
         });
         QObject::connect(cupsd, &QLocalSocket::readyRead, [=, this] {
             QByteArray data = cupsd->readAll();
-            if (*page && mode_ == SilentAfterPage)
+            if (mode_ == SilentAfterPage && sendsDocument(*sent)) // but for "go on sending"
                 data = data.startsWith("HTTP/1.1 100") ? data.left(data.indexOf("\r\n\r\n") + 4) : "";
             client->write(data);
         });
@@ -94,9 +88,7 @@ class FrontServer {
     Mode mode_;
     QString upstream_;
     QThread thread_;
-    QObject context_;
-    QTcpServer* server_ = nullptr;
-    quint16 port_ = 0;
+    QTcpServer* server_ = new QTcpServer;
     std::atomic<bool> holding_ = false;
 };
 
@@ -105,240 +97,239 @@ class FrontServer {
 class PrintingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(root.isEmpty()) << "run under tests/printing/with_cups.sh, which starts a print server";
+        ASSERT_FALSE(root.isEmpty()) << "run under tests/printing/with_cups.sh";
         window.showAtStart();
-        // Active, as a user's window is when they print: the focus shows on the screen and the page alike.
+        // Active, as a user's window is when they print: the focus shows on screen and page alike.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
+        window.findChild<QAction*>("era1Item")->trigger();
     }
+    QWidget* control(const char* name) { return window.findChild<QWidget*>(name); }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     void print() { window.findChild<QAction*>("printItem")->trigger(); }
     void useServer(const QString& server) { qputenv("CUPS_SERVER", server.toUtf8()); }
-    // The jobs on the queue that have not ended, one a line.
-    QString jobsLeft() {
-        QProcess lpstat;
-        lpstat.start("lpstat", {"-h", cupsd, "-o", queue});
-        lpstat.waitForFinished();
-        return lpstat.readAllStandardOutput();
+    // What one of CUPS's commands says of the test's print server.
+    QString cups(const char* command, const QStringList& arguments) {
+        QProcess process;
+        process.start(command, QStringList{"-h", cupsd} + arguments);
+        EXPECT_TRUE(process.waitForFinished() && process.exitCode() == 0) << command << " failed";
+        return process.readAllStandardOutput();
     }
-    // The printer's nth page, once it is whole, drawn at the window's scale from the corner of the area
-    // inside the margins, which the page's size says is Letter.
-    QImage printedPage(int nth) {
-        QFile pdf;
-        const auto whole = [&] {
-            const QStringList pages = QDir(root + "/printed").entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed);
-            pdf.setFileName(root + "/printed/" + pages.value(nth - 1));
-            return pdf.open(QIODevice::ReadOnly) && pdf.readAll().trimmed().endsWith("%%EOF");
-        };
-        EXPECT_TRUE(QTest::qWaitFor(whole, 20000)) << "the printer has no page " << nth;
-        const QRectF area = QRectF(0, 0, 612, 792).adjusted(margin, margin, -margin, -margin);
-        const double dpi = 72 * window.clientArea().width() / area.width();
-        const QStringList drawing = {"-r", QString::number(dpi), "-png", "-singlefile", pdf.fileName(), root + "/page"};
-        EXPECT_EQ(QProcess::execute("pdftoppm", drawing), 0) << "pdftoppm could not draw the printed page";
-        const QImage page(root + "/page.png");
-        EXPECT_NEAR(page.width(), 8.5 * dpi, 1) << "the page is not Letter";
-        EXPECT_NEAR(page.height(), 11 * dpi, 1) << "the page is not Letter";
-        return page.copy(QRectF(area.topLeft() * dpi / 72, window.clientArea().size()).toRect());
+    // The jobs on the queue that have not ended, once there are none or `wait` ms have passed.
+    QString jobsLeft(int wait = 0) {
+        const auto none = [this] { return cups("lpstat", {"-o", queue}).isEmpty(); };
+        return QTest::qWaitFor(none, wait) ? "" : cups("lpstat", {"-o", queue});
     }
+    int pagesPrinted() { return QDir(root + "/printed").entryList({"*.pdf"}).size(); }
 
-    const double margin = 5 / 25.4 * 72; // points
     const QString root = qEnvironmentVariable("VANTORIKU_TEST_CUPS_ROOT");
     const QString queue = qEnvironmentVariable("VANTORIKU_TEST_CUPS_QUEUE");
     const QString cupsd = qEnvironmentVariable("CUPS_SERVER");
     DesktopServices services;
     MainWindow window{services};
+    QLocalServer silent; // takes every connection and never answers
 };
 
 } // namespace
 
-// What the page shows, control by control, against the window's own image, within the printer's margins on
-// its paper: the whole sheet, the letters in the weight the screen gives them, the percentage in its colour,
-// and neither main button. Printed again, the second page comes as well. The default is the queue's instance
-// "twice", of two copies, as the client's settings say: in a folder of the test's own, where libcups reads
-// them for root too (newer libcups read no home's settings for root).
+// What the page shows, control by control, against the window's own image, within the printer's
+// margins on its paper: the whole sheet, the letters in the weight the screen gives them, the
+// percentage in its colour, and neither main button. Printed again, the second page comes as well.
+// The default is the queue's instance "twice", of two copies, as the client's settings say: in a
+// folder of the test's own, where libcups reads them for root too (newer libcups read no home's
+// settings for root).
 TEST_F(PrintingTest, ThePageShowsTheWindowAsTheScreenShowsItEachTimeWithTheDefaultsOptions) {
-    QDir().mkpath(root + "/client");
-    qputenv("CUPS_SERVERROOT", (root + "/client").toUtf8());
-    QFile options(root + "/client/lpoptions");
+    qputenv("CUPS_SERVERROOT", root.toUtf8());
+    QFile options(root + "/lpoptions");
     ASSERT_TRUE(options.open(QIODevice::WriteOnly));
     options.write(("Dest " + queue + "/twice copies=2\nDefault " + queue + "/twice\n").toUtf8());
     options.close();
-    window.findChild<QAction*>("era1Item")->trigger();
     for (const Question& q : QuestionBank::questionsOf(1))
         window.sheet().setAnswer(q.row, q.row % 4 == 0 ? std::string(q.year) : "1000"); // 25 %, red
-    QTest::mouseClick(window.findChild<QWidget*>("scoreButton"), Qt::LeftButton);
+    click("scoreButton");
+    const char* const buttons[] = {"scoreButton", "evaluateButton"};
+    for (const char* button : buttons)
+        control(button)->hide(); // as when printing
+    const QImage screen = window.clientArea().grab().toImage();
+    for (const char* button : buttons)
+        control(button)->show();
+    // The area inside the margins, in points, drawn at the window's scale.
+    const double margin = 5 / 25.4 * 72;
+    const QRectF area = QRectF(0, 0, 612, 792).adjusted(margin, margin, -margin, -margin);
+    const double dpi = 72 * window.clientArea().width() / area.width();
     const vantoriku::testing::BoxCloser boxes;
     for (int nth : {1, 2}) {
         print();
-        const QImage page = printedPage(nth);
+        const auto printed = [&] { return contents(root + "/log/page_log").count(" total 2 ") == nth; };
+        ASSERT_TRUE(QTest::qWaitFor(printed, 60000))
+            << "page " << nth << " has not printed in two copies; the page log says:\n"
+            << str(contents(root + "/log/page_log"));
         EXPECT_EQ(str(boxes.shown.join("")), "") << "printing showed a box";
-        for (const char* button : {"scoreButton", "evaluateButton"})
-            window.findChild<QWidget*>(button)->hide(); // as when printing
-        const QImage screen = window.clientArea().grab().toImage();
-        for (const char* button : {"scoreButton", "evaluateButton"})
-            window.findChild<QWidget*>(button)->show();
-        for (const char* name :
-             {"question1", "answer1", "answer3", "question31", "answer40", "scoreButton", "clearButton",
-              "scoreHeading", "era1Name", "era1Score", "era1PercentSign", "era4PercentSign", "rule", "totalHeading",
-              "levelHeading"}) {
+        const QString pdf = QDir(root + "/printed")
+                                .entryInfoList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed)
+                                .value(nth - 1)
+                                .filePath();
+        const QStringList drawing = {"-r", QString::number(dpi), "-png", "-singlefile", pdf, root + "/page"};
+        ASSERT_EQ(QProcess::execute("pdftoppm", drawing), 0) << "pdftoppm could not draw page " << nth;
+        QImage page(root + "/page.png");
+        EXPECT_LT((QPointF(page.width(), page.height()) - QPointF(8.5, 11) * dpi).manhattanLength(), 2)
+            << "the page is not Letter but " << page.width() / dpi << " by " << page.height() / dpi << " inches";
+        page = page.copy(QRectF(area.topLeft() * dpi / 72, window.clientArea().size()).toRect());
+        for (const char* name : {"question1", "answer1", "answer3", "question31", "answer40", "scoreButton",
+                                 "clearButton", "scoreHeading", "era1Name", "era1Score", "era1Percentage",
+                                 "era1PercentSign", "era4PercentSign", "rule", "totalHeading", "levelHeading"}) {
             // Rasterisers differ by a tenth or two, and place by a pixel; a lost bold weighs a third.
-            const QRect cell = window.findChild<QWidget*>(name)->geometry().adjusted(-2, -2, 2, 2);
-            EXPECT_NEAR(inkIn(page, cell), inkIn(screen, cell), 0.25 * inkIn(screen, cell))
+            const QRect cell = control(name)->geometry().adjusted(-2, -2, 2, 2);
+            EXPECT_NEAR(inkIn(page, cell), inkIn(screen, cell), inkIn(screen, cell) / 4)
                 << name << " against the screen, page " << nth;
         }
-        const QRect percentage = window.findChild<QWidget*>("era1Percentage")->geometry();
-        const int red = inkIn(screen, percentage, true);
-        EXPECT_NEAR(inkIn(page, percentage, true), red, 0.25 * red)
-            << "the red of era 1's percentage against the screen, page " << nth;
     }
-    const auto twoCopiesEach = [this] {
-        QFile log(root + "/log/page_log");
-        return log.open(QIODevice::ReadOnly) && log.readAll().count(" total 2 ") == 2;
-    };
-    EXPECT_TRUE(QTest::qWaitFor(twoCopiesEach, 20000)) << "the page log has not two copies of each page";
 }
 
-// Each way printing fails is told in a box once the print server has had its say, or has kept silent too
-// long, and no job is left waiting on the queue. Meanwhile the drill goes on: an answer is typed and scored,
-// and 印刷 chosen again says that the first job is still being handed over.
+// Each way printing fails is told in a box once the print server has had its say, or has kept
+// silent too long, and no job is left waiting on the queue. Meanwhile the drill goes on: an answer
+// is typed and scored, and 印刷 chosen again says that the first job is still being handed over.
 TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhile) {
-    QLocalServer silent; // takes every connection and never answers
     const FrontServer silentAfterPage(FrontServer::SilentAfterPage, cupsd);
     const FrontServer hangsUpAtPage(FrontServer::HangsUpAtPage, cupsd);
     DesktopServices withoutLibcups("libvantoriku-absent.so.2");
-    QStringList shown; // by services without libcups, which have no window
-    const auto onQueue = [&](const char* command) {
-        EXPECT_EQ(QProcess::execute(command, {"-h", cupsd, queue}), 0) << command << " failed";
-    };
+    bool libcups = true; // or the services without it, which have no window and tell `shown`
+    const QString cannot = "ため、印刷できませんでした。", answer = "（サーバーの応答: .+）";
     const struct {
-        std::function<void()> cause, mend;
-        QString message;
         const char* what;
-        std::function<void()> print = nullptr;
+        QString server, message;
+        std::function<void()> cause = [] {};
         bool pagePrints = false; // once the server takes it all
     } failures[] = {
-        {[&] { useServer("printer.vantoriku.invalid"); }, [] {}, // first: a resolver that never answers holds it longest
-         "^印刷サーバー名「printer.vantoriku.invalid」のアドレスが(見つからない|5秒以内にわからなかった)ため、印刷できませんでした。$",
-         "a server name that does not resolve"},
-        {[&] { useServer("/nonexistent/cups.sock"); }, [] {},
-         "^印刷サーバー「/nonexistent/cups.sock」に接続できないため、印刷できませんでした。$", "no print server"},
-        {[&] { silent.listen(root + "/silent.sock"), useServer(silent.fullServerName()); }, [&] { silent.close(); },
-         "^印刷サーバー「" + root + "/silent.sock」から5秒以内に応答がなかったため、印刷できませんでした。$",
-         "a print server that does not answer"},
-        {[] { qputenv("PRINTER", "nowhere"); }, [] { qunsetenv("PRINTER"); },
-         "^ふだん使うプリンターが見つからないため、印刷できませんでした。$", "a default printer that is not there"},
-        {[&] { onQueue("cupsreject"); }, [&] { onQueue("cupsaccept"); },
-         "^プリンター「" + queue + "」が印刷を受け付けなかったため、印刷できませんでした。（サーバーの応答: .+）$",
-         "a queue that rejects jobs"},
-        {[&] { useServer(hangsUpAtPage.address()); }, [] {},
-         "^プリンター「" + queue + "」がページを受け取らなかったため、印刷できませんでした。(（サーバーの応答: .+）)?$",
-         "a server that hangs up while the page goes"},
-        {[&] { useServer(silentAfterPage.address()); }, [] {},
-         "^印刷サーバー「" + silentAfterPage.address() +
-             "」にページを送りましたが、5秒以内に応答がなかったため、印刷されたかどうか確かめられませんでした。$",
-         "a server that keeps silent once the page is sent", nullptr, true},
-        {[] {}, [] {},
-         "^印刷に使うライブラリー「libvantoriku-absent.so.2」が見つからないため、印刷できませんでした。$",
-         "no libcups", [&] { withoutLibcups.printClientArea(window.clientArea(), [&](auto failure) { shown << failure.c_str(); }); }},
+        // First: a resolver that never answers holds it longest.
+        {"a server name that does not resolve", "printer.vantoriku.invalid",
+         "印刷サーバー名「printer.vantoriku.invalid」のアドレスが(見つからない|5秒以内にわからなかった)" + cannot},
+        {"no print server", "/nonexistent/cups.sock", "印刷サーバー「/nonexistent/cups.sock」に接続できない" + cannot},
+        {"a print server that does not answer", root + "/silent.sock",
+         "印刷サーバー「" + root + "/silent.sock」から5秒以内に応答がなかった" + cannot,
+         [&] { silent.listen(root + "/silent.sock"); }},
+        {"a default printer that is not there", cupsd, "ふだん使うプリンターが見つからない" + cannot,
+         [] { qputenv("PRINTER", "nowhere"); }},
+        {"a queue that rejects jobs", cupsd, "プリンター「" + queue + "」が印刷を受け付けなかった" + cannot + answer,
+         [&] { cups("cupsreject", {queue}); }},
+        {"a server that hangs up while the page goes", hangsUpAtPage.address(),
+         "プリンター「" + queue + "」がページを受け取らなかった" + cannot + "(" + answer + ")?"},
+        {"a server that keeps silent once the page is sent", silentAfterPage.address(),
+         "印刷サーバー「" + silentAfterPage.address() + "」にページを送りましたが、5秒以内に応答が" +
+             "なかったため、印刷されたかどうか確かめられませんでした。",
+         [] {}, true},
+        {"no libcups", cupsd, "印刷に使うライブラリー「libvantoriku-absent.so.2」が見つからない" + cannot,
+         [&] { libcups = false; }},
     };
+    // Told as well when 印刷 comes again.
     const QString busy = "前の印刷をまだプリンターに送っています。送り終えてから、もう一度印刷してください。";
-    window.findChild<QAction*>("era1Item")->trigger();
     for (const auto& row : failures) {
+        useServer(row.server);
         row.cause();
         const vantoriku::testing::BoxCloser boxes;
-        QElapsedTimer held;
-        held.start();
-        (row.print ? row.print : [this] { print(); })();
-        EXPECT_EQ(str(boxes.shown.join("")), "") << row.what << ": the box came before the drill could go on";
-        QTest::mouseClick(window.findChild<QWidget*>("clearButton"), Qt::LeftButton); // クリア
+        QStringList shown;
+        const auto printNow = [&] {
+            libcups ? print()
+                    : withoutLibcups.printClientArea(window.clientArea(), [&](auto told) { shown << told.c_str(); });
+        };
+        const QDeadlineTimer halfTheSilence(kPrintServerSilenceSeconds * 1000 / 2);
+        printNow();
+        EXPECT_EQ(str(boxes.shown.join("")), "") << row.what << ": a box came before the drill went on";
+        click("clearButton");
         QTest::keyClicks(window.findChild<QLineEdit*>("answer1"), "538");
-        QTest::mouseClick(window.findChild<QWidget*>("scoreButton"), Qt::LeftButton); // 採点
-        (row.print ? row.print : [this] { print(); })();
-        EXPECT_LT(held.elapsed(), kPrintServerSilenceSeconds * 1000 / 2) << row.what << ": printing held the window";
-        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.shown.size() + shown.size() == 2; }, (kPrintServerSilenceSeconds + 10) * 1000))
-            << row.what << ": " << str(boxes.shown.join(" "));
+        click("scoreButton");
+        printNow();
+        EXPECT_FALSE(halfTheSilence.hasExpired()) << row.what << ": printing held the window";
+        const auto both = [&] { return boxes.shown.size() + shown.size() == 2; };
+        static_cast<void>(QTest::qWaitFor(both, (kPrintServerSilenceSeconds + 10) * 1000)); // or what came, below
+        const QString told = (shown + boxes.shown).join("\n");
+        const QString expected = QString("%1\n%2|%2\n%1").arg(busy, row.message); // in either order
+        EXPECT_TRUE(QRegularExpression(QRegularExpression::anchoredPattern(expected)).match(told).hasMatch())
+            << row.what << ", told within the server's silence and ten seconds: " << str(told);
         useServer(cupsd);
-        row.mend();
-        shown += boxes.shown; // in either order
-        EXPECT_TRUE(shown.removeOne(busy)) << row.what << ": 印刷 again did not say the first job was on its way";
-        EXPECT_TRUE(QRegularExpression(row.message).match(shown.value(0)).hasMatch()) << row.what << ": " << str(shown.value(0));
-        EXPECT_EQ(str(window.findChild<QLineEdit*>("answer1")->text()), "正解") << row.what << ": the scored answer was lost";
-        EXPECT_TRUE(QTest::qWaitFor([this] { return jobsLeft().isEmpty(); }, row.pagePrints ? 60000 : 2000))
-            << row.what << ": left " << str(jobsLeft());
-        shown.clear();
+        silent.close(); // hanging up on the thread that waits for it, which printing counts as stuck
+        qunsetenv("PRINTER");
+        cups("cupsaccept", {queue});
+        EXPECT_EQ(str(window.findChild<QLineEdit*>("answer1")->text()), "正解")
+            << row.what << ": the scored answer was lost";
+        EXPECT_EQ(str(jobsLeft(row.pagePrints ? 60000 : 2000)), "") << row.what << ": a job was left";
     }
 }
 
-// A server that asks for a password gets it in a dialog over the window, the user's name filled in: a wrong
-// one says so and asks again, three times at most; キャンセル ends the job. The job prints once the right
-// password comes. The dialog's wait does not count as the server's silence.
+// A server that asks for a password gets it in a dialog over the window, the user's name filled
+// in: a wrong one says so and asks again, three times at most; キャンセル ends the job. The job
+// prints once the right password comes. The dialog's wait does not count as the server's silence.
 TEST_F(PrintingTest, AsksForThePasswordThatTheServerWants) {
     const FrontServer front(FrontServer::AsksPassword, cupsd);
     useServer(front.address());
-    const QString first = "^印刷サーバー「" + front.address() + "」で印刷するには、ユーザー名とパスワードが必要です。$";
-    const QString again = "^ユーザー名かパスワードが違います。もう一度入力してください。$";
+    const QString first = "印刷サーバー「" + front.address() + "」で印刷するには、ユーザー名とパスワードが必要です。";
+    const QString again = "ユーザー名かパスワードが違います。もう一度入力してください。";
     const struct {
         QStringList typed; // each password, or nothing to cancel
-        QStringList asked; // what each dialog said
         QString message;   // the box, or none once printed
     } rows[] = {
-        {{"lion", FrontServer::kPassword}, {first, again}, "^$"},
-        {{"lion", ""}, {first, again}, "^パスワードの入力が取り消されたため、印刷できませんでした。$"},
-        {{"lion", "puma", "lynx"}, {first, again, again}, "^パスワードが3回とも受け付けられなかったため、印刷できませんでした。$"},
+        {{"lion", FrontServer::kPassword}, ""},
+        {{"lion", ""}, "パスワードの入力が取り消されたため、印刷できませんでした。"},
+        {{"lion", "puma", "lynx"}, "パスワードが3回とも受け付けられなかったため、印刷できませんでした。"},
     };
     for (const auto& row : rows) {
         const vantoriku::testing::BoxCloser boxes;
-        const int printed = QDir(root + "/printed").entryList({"*.pdf"}).size();
+        const int printed = pagesPrinted();
         print();
         for (int i = 0; i < row.typed.size(); ++i) {
             QDialog* dialog = nullptr;
-            ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())); }))
-                << "no password dialog for password " << i + 1 << " of " << str(row.typed.join(","));
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return (dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()));
+            })) << "no password dialog for password "
+                << i + 1 << " of " << str(row.typed.join(","));
             QTest::qWait(kPrintServerSilenceSeconds * 1000 / 5 * (i == 0)); // the user takes their time
-            EXPECT_TRUE(QRegularExpression(row.asked[i]).match(dialog->findChild<QLabel*>("passwordMessage")->text()).hasMatch())
-                << "dialog " << i + 1 << " said " << str(dialog->findChild<QLabel*>("passwordMessage")->text());
+            EXPECT_EQ(str(dialog->findChild<QLabel*>("passwordMessage")->text()), str(i == 0 ? first : again))
+                << "dialog " << i + 1;
             auto* user = dialog->findChild<QLineEdit*>("userName");
-            EXPECT_EQ(str(user->text()), str(qEnvironmentVariable("USER", user->text()))) << "the user name was not filled in";
-            EXPECT_EQ(dialog->findChild<QLineEdit*>("password")->echoMode(), QLineEdit::Password) << "the password shows";
+            auto* password = dialog->findChild<QLineEdit*>("password");
+            EXPECT_EQ(str(user->text()), str(qEnvironmentVariable("USER", user->text())))
+                << "the user name was not filled in";
+            EXPECT_EQ(password->echoMode(), QLineEdit::Password) << "the password shows";
             user->setText("tester");
-            dialog->findChild<QLineEdit*>("password")->setText(row.typed[i]);
+            password->setText(row.typed[i]);
             row.typed[i].isEmpty() ? dialog->reject() : dialog->accept();
         }
-        const auto done = [&] { return QDir(root + "/printed").entryList({"*.pdf"}).size() > printed || !boxes.shown.isEmpty(); };
-        EXPECT_TRUE(QTest::qWaitFor(done, 20000)) << "neither printed nor a box after " << str(row.typed.join(","));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pagesPrinted() > printed || !boxes.shown.isEmpty(); }, 20000))
+            << "neither printed nor a box after " << str(row.typed.join(","));
         QTest::qWait(100);
-        EXPECT_TRUE(QRegularExpression(row.message).match(boxes.shown.join("|")).hasMatch()) << str(boxes.shown.join("|"));
+        EXPECT_EQ(str(boxes.shown.join("|")), str(row.message)) << "after " << str(row.typed.join(","));
     }
 }
 
-// At the program's end, printing ends within a second whatever the server does (a thread that libcups holds
-// longer is left to the process's end), and a job on a server that answers is cancelled.
+// At the program's end, printing ends within a second whatever the server does (a thread that
+// libcups holds on a server that does not answer is left to the process's end), and a job on a
+// server that answers is cancelled.
 TEST_F(PrintingTest, EndsWithinASecondAndCancelsTheJobOnTheServer) {
-    QLocalServer silent;
     silent.listen(root + "/silent.sock");
     const FrontServer holdsPage(FrontServer::HoldsPage, cupsd);
     const FrontServer asksPassword(FrontServer::AsksPassword, cupsd);
     const struct {
+        const char* what;
         QString server;
         std::function<bool()> ready;
-        const char* what;
-        bool answers = true; // or libcups may hold the thread past the second
     } rows[] = {
-        {silent.fullServerName(), [] { return true; }, "a print server that does not answer", false},
-        {holdsPage.address(), [&] { return holdsPage.holding(); }, "a job that waits for its page"},
-        {asksPassword.address(), [] { return QApplication::activeModalWidget() != nullptr; }, "the password dialog open"},
+        {"a print server that does not answer", silent.fullServerName(), [] { return true; }},
+        {"a job that waits for its page", holdsPage.address(), [&] { return holdsPage.holding(); }},
+        {"the password dialog open", asksPassword.address(), [] { return QApplication::activeModalWidget(); }},
     };
     for (const auto& row : rows) {
         useServer(row.server);
         print();
         EXPECT_TRUE(QTest::qWaitFor(row.ready)) << row.what;
-        QElapsedTimer ending;
-        ending.start();
-        EXPECT_TRUE(services.endPrinting() || !row.answers) << row.what << ": a print thread is still running";
-        EXPECT_LT(ending.elapsed(), 1050) << row.what;
+        const QDeadlineTimer second(1050);
+        EXPECT_TRUE(services.endPrinting() || row.server == silent.fullServerName())
+            << row.what << ": a print thread is still running";
+        EXPECT_FALSE(second.hasExpired()) << row.what << ": ending took longer than a second";
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << row.what << ": the password dialog stayed";
         useServer(cupsd);
         EXPECT_EQ(str(jobsLeft()), "") << row.what << ": a job was left";
     }
-    // The thread that libcups held hangs up on the silent server as it ends, before the test's process does.
+    // The thread that libcups held hangs up on the silent server as it ends, before the test's
+    // process does.
     QLocalSocket* held = silent.nextPendingConnection();
     ASSERT_NE(held, nullptr) << "the silent server had no connection";
     EXPECT_TRUE(QTest::qWaitFor([&] { return held->state() == QLocalSocket::UnconnectedState; }));

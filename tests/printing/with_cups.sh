@@ -12,11 +12,9 @@ set -euo pipefail
 PATH=$PATH:/usr/sbin:/sbin # cupsd, lpadmin and ippeveprinter, which a user's PATH may lack
 root=$(mktemp -d "${TMPDIR:-/tmp}/vantoriku-cups.XXXXXX") queue=vantoriku-test
 mkdir -p "$root"/{spool/tmp,cache,state,log,printed,home}
-if [[ $(id -u) -eq 0 ]]; then # cupsd runs its filters as lp, which must reach the folder
-    chmod 755 "$root" && chmod 1777 "$root/spool/tmp" && user=lp group=lp
-else
-    user=$(id -un) group=$(id -gn)
-fi
+user=$(id -un) group=$(id -gn)
+# cupsd runs its filters as lp when root, and lp must reach the folder.
+[[ $(id -u) -ne 0 ]] || { chmod 755 "$root" && chmod 1777 "$root/spool/tmp" && user=lp group=lp; }
 printf '%s\n' "ServerRoot $root" "RequestRoot $root/spool" "TempDir $root/spool/tmp" "CacheDir $root/cache" \
     "StateDir $root/state" "ErrorLog $root/log/error_log" "AccessLog $root/log/access_log" \
     "PageLog $root/log/page_log" "User $user" "Group $group" "SystemGroup $(id -gn)" "Sandboxing Relaxed" \
@@ -34,11 +32,8 @@ for _ in $(seq 20); do
     DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/bus" ippeveprinter -p "$port" -n localhost -r off -k -d "$root/printed" -a "$(dirname "$0")/letter_5mm.conf" "Vantoriku Test" \
         </dev/null &>"$root/log/printer_log" &
     printer=$!
-    for _ in $(seq 100); do
-        (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
-        kill -0 $printer 2>/dev/null || break
-        sleep 0.05
-    done
+    # Until it listens, or has died.
+    for _ in $(seq 100); do (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || ! kill -0 $printer 2>/dev/null && break; sleep 0.05; done
     kill -0 $printer 2>/dev/null && break
 done
 # shellcheck disable=SC2016 # expanded by the watcher
