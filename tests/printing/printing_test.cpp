@@ -66,12 +66,12 @@ class FrontServer {
             sent->append(data);
             // The page's request may come in one read with all its data, as newer libcups sends it.
             const bool page = sendsDocument(*sent);
-            if (mode_ == HangsUpAtPage && page)
-                return client->abort();
             // Held back, the end of the page's data leaves the server waiting for more.
             const bool hold = page && mode_ == HoldsPage && sent->endsWith("\r\n0\r\n\r\n") && data.size() >= 5;
             cupsd->write(hold ? data.chopped(5) : data);
             holding_ = holding_ || hold;
+            if (mode_ == HangsUpAtPage && page)
+                client->abort();
         });
         QObject::connect(cupsd, &QLocalSocket::readyRead, [=, this] {
             QByteArray data = cupsd->readAll();
