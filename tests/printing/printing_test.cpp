@@ -112,7 +112,8 @@ class PrintingTest : public ::testing::Test {
     QString cups(const char* command, const QStringList& arguments) {
         QProcess process;
         process.start(command, QStringList{"-h", cupsd} + arguments);
-        EXPECT_TRUE(process.waitForFinished() && process.exitCode() == 0) << command << " failed";
+        EXPECT_TRUE(process.waitForFinished()) << command << " did not finish";
+        EXPECT_EQ(process.exitCode(), 0) << command << " failed";
         return process.readAllStandardOutput();
     }
     // The jobs on the queue that have not ended, once there are none or `wait` ms have passed.
