@@ -53,8 +53,8 @@ QString gradedCellName(Cell cell, Colour colour) {
 
 QString eraResult(const DrillSheet& sheet, int era) {
     const Era& chosen = QuestionBank::era(era);
-    return result(qString(chosen.name), chosen.rowCount, sheet, eraCells(era).score,
-                  eraCells(era).percentage);
+    const EraCells& cells = eraCells(era);
+    return result(qString(chosen.name), chosen.rowCount, sheet, cells.score, cells.percentage);
 }
 
 QString totalResult(const DrillSheet& sheet) {
