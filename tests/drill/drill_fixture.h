@@ -14,8 +14,9 @@ struct TestBox : MessageBox {
     std::function<void(const std::string&)> onShow = [](const std::string&) {};
 };
 
-// What a write touched, in words: "answer 3", "colour era 1 percentage", "enabled evaluate button".
-inline std::string named(const Member& m) {
+// What a write touched, in words, and the number that ends them, if any: {"answer ", 3},
+// {"colour era 1 percentage", 0}, {"enabled evaluate button", 0}.
+inline std::pair<std::string, int> named(const Member& m) {
     using Kind = Member::Kind;
     static const char* const kinds[] = {"question ", "answer ",  "shown answer ", "caption ",
                                         "colour ",   "enabled ", "shown ",        "checked era "};
@@ -28,11 +29,11 @@ inline std::string named(const Member& m) {
     const std::string word = kinds[static_cast<int>(m.kind())];
     switch (m.kind()) {
     case Kind::Caption:
-    case Kind::Foreground: return word + cells[static_cast<int>(m.cell())];
+    case Kind::Foreground: return {word + cells[static_cast<int>(m.cell())], 0};
     case Kind::ButtonEnabled:
-    case Kind::ButtonVisible: return word + (m.button() == Button::Score ? "score button" : "evaluate button");
-    case Kind::EraChecked: return word + std::to_string(m.era());
-    default: return word + std::to_string(m.row());
+    case Kind::ButtonVisible: return {word + (m.button() == Button::Score ? "score button" : "evaluate button"), 0};
+    case Kind::EraChecked: return {word, m.era()};
+    default: return {word, m.row()};
     }
 }
 
@@ -40,18 +41,22 @@ inline std::string named(const Member& m) {
 // an operation wrote, and so that it wrote nothing else.
 class DrillTest : public ::testing::Test {
   protected:
+    // A write that follows one to the same kind of member, numbered one more, extends its run.
     DrillTest() {
-        sheet.addListener([this](const Member& m) { log_.push_back(named(m)); });
+        sheet.addListener([this](const Member& m) {
+            const auto [words, number] = named(m);
+            if (number == 0 || log_.empty() || log_.back().words != words || log_.back().last + 1 != number)
+                log_.push_back({words, number, number});
+            else
+                log_.back().last = number;
+        });
     }
-    // The writes since the last call in order, a run of rising numbers as one:
-    // "answer 1 to 40, caption era 1 score".
+    // The writes since the last call in order, a run as one: "answer 1 to 40, caption era 1 score".
     std::string writes() {
         std::string out;
-        for (std::size_t first = 0, last = 0; first < log_.size(); first = ++last) {
-            while (last + 1 < log_.size() && follows(log_[last], log_[last + 1]))
-                ++last;
-            out += (out.empty() ? "" : ", ") + log_[first];
-            out += last > first ? " to " + log_[last].substr(log_[last].find_first_of("0123456789")) : "";
+        for (const Run& run : log_) {
+            out += (out.empty() ? "" : ", ") + run.words + (run.first ? std::to_string(run.first) : "");
+            out += run.last > run.first ? " to " + std::to_string(run.last) : "";
         }
         log_.clear();
         return out;
@@ -62,16 +67,11 @@ class DrillTest : public ::testing::Test {
     Drill drill{sheet, box};
 
   private:
-    // "answer 3" is followed by "answer 4": the same words, then the next number, which ends both.
-    static bool follows(const std::string& a, const std::string& b) {
-        const std::size_t digits = a.find_first_of("0123456789");
-        const auto endsInNumber = [digits](const std::string& s) {
-            return digits < s.size() && s.find_first_not_of("0123456789", digits) == std::string::npos;
-        };
-        return endsInNumber(a) && endsInNumber(b) && a.compare(0, digits, b, 0, digits) == 0 &&
-               std::stoi(b.substr(digits)) == std::stoi(a.substr(digits)) + 1;
-    }
-    std::vector<std::string> log_;
+    struct Run {
+        std::string words;
+        int first, last;
+    };
+    std::vector<Run> log_;
 };
 
 } // namespace vantoriku::testing

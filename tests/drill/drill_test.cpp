@@ -69,7 +69,8 @@ TEST_F(DrillTest, PercentagesAreColouredByTheirLeadingNumber) {
         for (const auto& [caption, colour] : grades) {
             sheet.setCaption(cell, caption);
             EXPECT_EQ(sheet.foreground(cell), colour)
-                << vantoriku::testing::named(Member::ofCell(Member::Kind::Caption, cell)) << " \"" << caption << '"';
+                << vantoriku::testing::named(Member::ofCell(Member::Kind::Caption, cell)).first << " \"" << caption
+                << '"';
         }
     }
     DrillSheet other; // a drill that is gone colours no more
