@@ -95,18 +95,14 @@ class FrontServer {
 
 // The real window printing on the print servers of with_cups.sh, whose default
 // printer is an IPP printer on US Letter with margins of 5 mm.
-class PrintingTest : public ::testing::Test {
+// The window is active, as a user's is when they print: the focus shows on screen and page alike.
+class PrintingTest : public vantoriku::testing::WindowTest<DesktopServices> {
   protected:
     void SetUp() override {
         ASSERT_FALSE(root.isEmpty()) << "run under tests/printing/with_cups.sh";
-        window.showAtStart();
-        // Active, as a user's window is when they print: the focus shows on screen and page alike.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
-        window.findChild<QAction*>("era1Item")->trigger();
+        trigger("era1Item");
     }
-    QWidget* control(const char* name) { return window.findChild<QWidget*>(name); }
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void print() { window.findChild<QAction*>("printItem")->trigger(); }
+    void print() { trigger("printItem"); }
     void useServer(const QString& server) { qputenv("CUPS_SERVER", server.toUtf8()); }
     // What one of CUPS's commands says of the test's print server.
     QString cups(const char* command, const QStringList& arguments) {
@@ -126,8 +122,6 @@ class PrintingTest : public ::testing::Test {
     const QString root = qEnvironmentVariable("VANTORIKU_TEST_CUPS_ROOT");
     const QString queue = qEnvironmentVariable("VANTORIKU_TEST_CUPS_QUEUE");
     const QString cupsd = qEnvironmentVariable("CUPS_SERVER");
-    DesktopServices services;
-    MainWindow window{services};
     QLocalServer silent; // takes every connection and never answers
 };
 
@@ -237,7 +231,7 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         printNow();
         EXPECT_EQ(str(boxes.shown.join("")), "") << row.what << ": a box came before the drill went on";
         click("clearButton");
-        QTest::keyClicks(window.findChild<QLineEdit*>("answer1"), "538");
+        QTest::keyClicks(field(1), "538");
         click("scoreButton");
         printNow();
         EXPECT_FALSE(halfTheSilence.hasExpired()) << row.what << ": printing held the window";
@@ -251,8 +245,7 @@ TEST_F(PrintingTest, SaysWhyNotWhenThePrinterCannotPrintAndTheDrillGoesOnMeanwhi
         silent.close(); // hanging up on the thread that waits for it, which printing counts as stuck
         qunsetenv("PRINTER");
         cups("cupsaccept", {queue});
-        EXPECT_EQ(str(window.findChild<QLineEdit*>("answer1")->text()), "正解")
-            << row.what << ": the scored answer was lost";
+        EXPECT_EQ(str(field(1)->text()), "正解") << row.what << ": the scored answer was lost";
         EXPECT_EQ(str(jobsLeft(row.pagePrints ? 60000 : 2000)), "") << row.what << ": a job was left";
     }
 }
@@ -330,10 +323,4 @@ TEST_F(PrintingTest, EndsWithinASecondAndCancelsTheJobOnTheServer) {
         useServer(cupsd);
         EXPECT_EQ(str(jobsLeft()), "") << row.what << ": a job was left";
     }
-    // The thread that libcups held hangs up on the silent server as it ends, before the test's
-    // process does.
-    QLocalSocket* held = silent.nextPendingConnection();
-    ASSERT_NE(held, nullptr) << "the silent server had no connection";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return held->state() == QLocalSocket::UnconnectedState; }));
-    QTest::qWait(100);
 }

@@ -43,10 +43,10 @@ inline std::string str(const QString& text) {
     return text.toStdString();
 }
 
-// One shown main window per test, and what a user does with it.
-class MainWindowTest : public ::testing::Test {
+// One shown main window per test, with the given services, and what a user does with it.
+template <typename Services> class WindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() {
+    WindowTest() {
         window.showAtStart();
         // On Wayland, only once the compositor gives it the keyboard.
         EXPECT_TRUE(QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == window.windowHandle(); }))
@@ -65,8 +65,9 @@ class MainWindowTest : public ::testing::Test {
     QString spoken(QWidget* widget, QAccessible::Text what) {
         return QAccessible::queryAccessibleInterface(widget)->text(what);
     }
-    NoServices services;
+    Services services;
     MainWindow window{services};
 };
+using MainWindowTest = WindowTest<NoServices>;
 
 } // namespace vantoriku::testing
