@@ -128,14 +128,5 @@ TEST(ProgramLookTest, TextsReadAndTheFocusShowsUnderEveryDesktopStyle) {
                                          {"clearButton", "クリア"},
                                          {"evaluateButton", "総合評価 while off"}})
             letters(what, widget(name));
-        const QImage around = window.clientArea().grab(widget("answer3")->geometry().adjusted(-1, -1, 1, 1)).toImage();
-        EXPECT_EQ(around.pixel(1, 9) & 0xFFFFFF, 0x767676u)
-            << str(style) << ": an answer's border is not the program's grey, which stands out at 4.5:1 on white";
-        window.sheet().setQuestionCaption(1, ""); // no era: 採点 shows a box
-        const vantoriku::testing::BoxCloser boxes([&](QMessageBox& box) {
-            letters("the box's text", &box, box.findChild<QLabel*>("qt_msgbox_label")->geometry());
-            letters("the box's OK", box.button(QMessageBox::Ok));
-        });
-        QTest::mouseClick(widget("scoreButton"), Qt::LeftButton);
     }
 }

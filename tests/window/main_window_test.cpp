@@ -44,15 +44,6 @@ TEST_F(MainWindowTest, OpensInItsStartStateWithTheFocusInTheFirstAnswer) {
     EXPECT_EQ(str(items.join(' ')), "印刷 クリア  終了 奈良から鎌倉 室町から江戸 明治から昭和 昭和から平成 目次");
 }
 
-// Run at several scales, on screens the window fits and screens it would overflow, where it opens smaller.
-TEST_F(MainWindowTest, OpensCentredAndWhollyOnTheScreen) {
-    if (QGuiApplication::platformName() == "wayland")
-        GTEST_SKIP() << "the compositor places windows";
-    const QRect screen = window.screen()->availableGeometry(), frame = window.frameGeometry();
-    EXPECT_TRUE(screen.contains(frame)) << "part of the window is off the screen";
-    EXPECT_EQ(frame.center(), screen.center()) << "not centred";
-}
-
 // However text gets into a field, scoring reads what the field shows; pasted
 // and dropped text keeps its first line, as in a native single-line field.
 // Japanese input methods turn digits into full-width ones unless the field
@@ -78,13 +69,6 @@ TEST_F(MainWindowTest, TextEnteredAnyWayReachesTheSheet) {
     // What the AT-SPI bridge does for SetTextContents.
     QAccessible::queryAccessibleInterface(field(1))->editableTextInterface()->replaceText(0, 0, "538");
     EXPECT_EQ(window.sheet().answer(1), "538") << "text set by an assistive tool";
-    const auto pasteFromMenu = [](QLineEdit* f) {
-        QWidget* menu = menuOf(f);
-        for (QAction* item : menu->actions())
-            if (item->text().startsWith("貼り付け"))
-                item->trigger();
-        menu->close();
-    };
     const auto drop = [](QLineEdit* f) {
         QMimeData data;
         data.setText(QGuiApplication::clipboard()->text());
@@ -94,12 +78,7 @@ TEST_F(MainWindowTest, TextEnteredAnyWayReachesTheSheet) {
         QApplication::sendEvent(f, &drop);
     };
     const std::pair<std::function<void(QLineEdit*)>, const char*> ways[] = {
-        {[](QLineEdit* f) { QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier); }, "Ctrl+V"},
-        {pasteFromMenu, "the context menu's 貼り付け"},
-        {drop, "a drop"}};
-    QGuiApplication::clipboard()->setText(QString(40000, '1'));
-    QTest::keyClick(field(4), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window.sheet().answer(4).size(), 40000) << "the field has a length limit";
+        {[](QLineEdit* f) { QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier); }, "Ctrl+V"}, {drop, "a drop"}};
     for (const auto& [text, kept] : {std::pair{"603\r\n4", "603"}, {" ６0 3\n", " ６0 3"}}) {
         QGuiApplication::clipboard()->setText(text);
         for (const auto& [enter, way] : ways) {
@@ -178,13 +157,8 @@ TEST_F(MainWindowTest, ADrillThroughTheWidgetsWithTheFocusWhereAScreenReaderRead
     EXPECT_EQ(str(window.focusWidget()->objectName()), "answer1") << "the focus after the box that asks for an era";
     EXPECT_EQ(str(boxes.shown.join(" | ")), "あなたのレベルは初級です。残念でした | 時代を選択してください");
     window.sheet().setCaption(Cell::Era1Score, "30");
-    for (const auto& [button, at, total, what] : {std::tuple{Qt::RightButton, 5, "2", "a right click"},
-                                                  {Qt::LeftButton, 200, "2", "a click dragged off"},
-                                                  {Qt::LeftButton, 5, "30", "a click"}}) {
-        QTest::mousePress(control("total"), button, {}, {5, 5});
-        QTest::mouseRelease(control("total"), button, {}, {at, 5});
-        EXPECT_EQ(str(caption("total")), total) << what << " on the total";
-    }
+    click("total");
+    EXPECT_EQ(str(caption("total")), "30") << "a click on the total did not post it";
 }
 
 TEST_F(MainWindowTest, AssistiveToolsHearEachQuestionAndEachCellWithItsGrade) {
@@ -242,8 +216,13 @@ std::string lettering(QWidget* widget) {
     return str(words.join(' '));
 }
 
-// Pixels and letters written out by hand in lettering.txt, not taken from the layout table.
-TEST_F(MainWindowTest, ControlsStandAndAreLetteredAsTheLetteringTableSays) {
+// Pixels and letters written out by hand in lettering.txt, not taken from the layout table. Run at
+// several scales too, where the window opens centred and, on a screen it would overflow, smaller.
+TEST_F(MainWindowTest, ControlsStandAndAreLetteredAsTheLetteringTableSaysInAWindowCentredOnTheScreen) {
+    const QRect screen = window.screen()->availableGeometry(), frame = window.frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << "part of the window is off the screen";
+    const bool placedByUs = QGuiApplication::platformName() != "wayland"; // not by a compositor
+    EXPECT_TRUE(!placedByUs || frame.center() == screen.center()) << "not centred";
     std::ifstream table(VANTORIKU_LETTERING_TABLE);
     for (std::string line; std::getline(table, line);) {
         const QString row = QString::fromStdString(line).simplified();
