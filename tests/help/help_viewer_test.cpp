@@ -53,6 +53,7 @@ TEST(HelpViewerTest, LeadsFromItsContentsAndIndexToWhereReadingStarts) {
     Help help;
     EXPECT_EQ(help.topics(), "Vantoriku ヘルプ|  時代を選ぶ|  年を答える|  採点する|  正答率の色|  答えを消す|"
                              "  総合評価|    レベル|  印刷と終了|  キーボード操作");
+    EXPECT_TRUE(help.contents->isHeaderHidden()) << "the contents have a header";
     EXPECT_EQ(help.shownEntries(4), "IME|青|赤|Altキー") << "the first entries, in the order of their readings";
     EXPECT_TRUE(help.page->textInteractionFlags() & Qt::TextSelectableByKeyboard) << "no caret to move";
     help.choose("キーボード操作");
