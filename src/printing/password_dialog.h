@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/print_server.h"
+#include "printing/conversation.h"
 
 #include <QDialog>
 

@@ -1,132 +1,11 @@
 #include "printing/print_server.h"
 
+#include "printing/libcups.h"
+
 #include <QSizeF>
 #include <algorithm>
-#include <cups/cups.h>
-#include <dlfcn.h>
-#include <utility>
-#include <variant>
 
 namespace vantoriku {
-
-// A member named and typed as the libcups function of that name.
-// NOLINTBEGIN(bugprone-macro-parentheses): a name, not an expression
-#define VANTORIKU_CUPS(name)                                                                       \
-    decltype(&::name) name = reinterpret_cast<decltype(&::name)>(find(#name))
-// NOLINTEND(bugprone-macro-parentheses)
-
-// The functions of libcups that printing uses, from one handle of the library,
-// opened when first needed rather than linked: the program then starts
-// without libcups and its dozen dependencies, which only printing needs.
-// Every libcups since 1.7 has them all.
-class Libcups {
-  public:
-    explicit Libcups(void* library) : library_(library) {}
-    [[nodiscard]] const char* missing() const { return missing_; }
-
-  private:
-    void* library_;
-    const char* missing_ = nullptr; // the first function not found
-
-    void* find(const char* name) {
-        void* function = dlsym(library_, name);
-        if (function == nullptr && missing_ == nullptr) {
-            missing_ = name;
-        }
-        return function;
-    }
-
-  public:
-    VANTORIKU_CUPS(cupsServer);
-    VANTORIKU_CUPS(ippPort);
-    VANTORIKU_CUPS(cupsEncryption);
-    VANTORIKU_CUPS(cupsUser);
-    VANTORIKU_CUPS(cupsSetUser);
-    VANTORIKU_CUPS(cupsSetPasswordCB2);
-    VANTORIKU_CUPS(httpAddrGetList);
-    VANTORIKU_CUPS(httpAddrFreeList);
-    VANTORIKU_CUPS(httpConnect2);
-    VANTORIKU_CUPS(httpSetTimeout);
-    VANTORIKU_CUPS(httpClose);
-    VANTORIKU_CUPS(cupsGetNamedDest);
-    VANTORIKU_CUPS(cupsFreeDests);
-    VANTORIKU_CUPS(cupsCopyDestInfo);
-    VANTORIKU_CUPS(cupsFreeDestInfo);
-    VANTORIKU_CUPS(cupsGetOption);
-    VANTORIKU_CUPS(cupsFindDestDefault);
-    VANTORIKU_CUPS(ippGetString);
-    VANTORIKU_CUPS(cupsGetDestMediaByName);
-    VANTORIKU_CUPS(cupsCreateDestJob);
-    VANTORIKU_CUPS(cupsStartDestDocument);
-    VANTORIKU_CUPS(cupsWriteRequestData);
-    VANTORIKU_CUPS(cupsFinishDestDocument);
-    VANTORIKU_CUPS(cupsCancelDestJob);
-    VANTORIKU_CUPS(cupsLastError);
-    VANTORIKU_CUPS(cupsLastErrorString);
-};
-#undef VANTORIKU_CUPS
-
-std::variant<std::unique_ptr<const Libcups>, QString> loadLibcups(const char* fileName) {
-    // Never closed: a conversation that the window gave up may still be inside it.
-    void* library = dlopen(fileName, RTLD_LAZY | RTLD_LOCAL);
-    if (library == nullptr) {
-        return QStringLiteral(
-                   "印刷に使うライブラリー「%1」が見つからないため、印刷できませんでした。")
-            .arg(QString::fromLocal8Bit(fileName));
-    }
-    auto cups = std::make_unique<const Libcups>(library);
-    if (cups->missing() != nullptr) {
-        return QStringLiteral("ライブラリー「%1」に印刷に使う関数「%2」がないため、"
-                              "印刷できませんでした。")
-            .arg(QString::fromLocal8Bit(fileName), QString::fromLatin1(cups->missing()));
-    }
-    return cups;
-}
-
-void Conversation::heard(std::optional<Stage> reached) {
-    const std::lock_guard lock(mutex);
-    lastHeard = Clock::now();
-    if (reached) {
-        stage = *reached;
-    }
-}
-
-bool Conversation::stopping() {
-    const std::lock_guard lock(mutex);
-    return ending || abandoned;
-}
-
-bool Conversation::givingUp() {
-    const std::lock_guard lock(mutex);
-    return ending || abandoned || (!asking && Clock::now() - lastHeard >= kSilence);
-}
-
-std::optional<Credentials> Conversation::askPassword(const QString& user, int refusedBefore) {
-    std::unique_lock lock(mutex);
-    if (ending || abandoned || !post) {
-        return std::nullopt;
-    }
-    asking = true;
-    refused = refusedBefore;
-    credentials = Credentials{user, {}};
-    post(passwordWanted);
-    changed.wait(lock, [this] { return !asking || ending; });
-    asking = false;
-    lastHeard = Clock::now(); // the silence is counted again from the answer
-    return ending ? std::nullopt : std::exchange(credentials, std::nullopt);
-}
-
-void Conversation::answer(std::optional<Credentials> given) {
-    const std::lock_guard lock(mutex);
-    credentials = std::move(given);
-    asking = false;
-    changed.notify_all();
-}
-
-Clock::duration Conversation::silenceLeft() {
-    const std::lock_guard lock(mutex);
-    return asking ? kSilence : kSilence - (Clock::now() - lastHeard);
-}
 
 namespace {
 
@@ -141,8 +20,6 @@ QPageLayout pageLayout(const std::optional<cups_size_t>& media) {
             QMarginsF(media->left, media->top, media->right, media->bottom) / 100,
             QPageLayout::Millimeter};
 }
-
-const QString kCannotPrint = QStringLiteral("ため、印刷できませんでした。");
 
 // One conversation with the print server about one job; what it holds is
 // freed when it ends.
@@ -413,33 +290,6 @@ class Handover {
 };
 
 } // namespace
-
-QString silenceReason(Stage stage, const QString& server) {
-    const int seconds = kPrintServerSilenceSeconds;
-    switch (stage) {
-    case Stage::LookingUp: // the name alone, without the port
-        return QStringLiteral("印刷サーバー名「%1」のアドレスが%2秒以内にわからなかった")
-                   .arg(server.left(server.lastIndexOf(u':')))
-                   .arg(seconds) +
-               kCannotPrint;
-    case Stage::JobCreated:
-        return QStringLiteral("印刷サーバー「%1」から%2秒以内に応答がなかった")
-                   .arg(server)
-                   .arg(seconds) +
-               kCannotPrint + QStringLiteral("ただし、後から印刷されることもあります。");
-    case Stage::PageSent:
-    case Stage::Done:
-        return QStringLiteral("印刷サーバー「%1」にページを送りましたが、%2秒以内に応答がなかった"
-                              "ため、印刷されたかどうか確かめられませんでした。")
-            .arg(server)
-            .arg(seconds);
-    default:
-        return QStringLiteral("印刷サーバー「%1」から%2秒以内に応答がなかった")
-                   .arg(server)
-                   .arg(seconds) +
-               kCannotPrint;
-    }
-}
 
 std::optional<QString>
 handToDefaultPrinter(const char* library, Conversation& conversation,
