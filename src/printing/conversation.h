@@ -4,10 +4,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <optional>
-#include <string>
 
 namespace vantoriku {
 

@@ -1,5 +1,7 @@
 #include "printing/libcups.h"
 
+#include <QSizeF>
+
 namespace vantoriku {
 
 std::variant<std::unique_ptr<const Libcups>, QString> loadLibcups(const char* fileName) {
@@ -17,6 +19,16 @@ std::variant<std::unique_ptr<const Libcups>, QString> loadLibcups(const char* fi
             .arg(QString::fromLocal8Bit(fileName), QString::fromLatin1(cups->missing()));
     }
     return cups;
+}
+
+QPageLayout pageLayout(const std::optional<cups_size_t>& media) {
+    if (!media) {
+        return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()};
+    }
+    return {QPageSize(QSizeF(media->width, media->length) / 100, QPageSize::Millimeter),
+            QPageLayout::Portrait,
+            QMarginsF(media->left, media->top, media->right, media->bottom) / 100,
+            QPageLayout::Millimeter};
 }
 
 } // namespace vantoriku

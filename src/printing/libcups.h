@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <cups/cups.h>
 #include <dlfcn.h>
 #include <memory>
+#include <optional>
 #include <variant>
 
 namespace vantoriku {
@@ -67,5 +69,9 @@ class Libcups {
 
 // The library of that file name, or why it cannot print, in Japanese.
 std::variant<std::unique_ptr<const Libcups>, QString> loadLibcups(const char* fileName);
+
+// The printer's paper as libcups describes it, less the margins it cannot
+// print on; A4 without margins for a printer that does not say.
+QPageLayout pageLayout(const std::optional<cups_size_t>& media);
 
 } // namespace vantoriku

@@ -2,24 +2,12 @@
 
 #include "printing/libcups.h"
 
-#include <QSizeF>
 #include <algorithm>
+#include <string>
 
 namespace vantoriku {
 
 namespace {
-
-// The printer's paper, less the margins it cannot print on; A4 without
-// margins for a printer that does not say.
-QPageLayout pageLayout(const std::optional<cups_size_t>& media) {
-    if (!media) {
-        return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()};
-    }
-    return {QPageSize(QSizeF(media->width, media->length) / 100, QPageSize::Millimeter),
-            QPageLayout::Portrait,
-            QMarginsF(media->left, media->top, media->right, media->bottom) / 100,
-            QPageLayout::Millimeter};
-}
 
 // One conversation with the print server about one job; what it holds is
 // freed when it ends.
